@@ -1,0 +1,39 @@
+// The one object that owns all state for the life of the program.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/platform.h"
+#include "core/random.h"
+#include "form/form.h"
+#include "model/fighter_table.h"
+
+namespace vk2 {
+
+struct Game {
+    Game(Platform& platform, Random& random) : platform(platform), random(random) {}
+
+    Platform& platform;
+    Random& random;
+
+    FighterTable f;
+    Form form;
+
+    std::array<std::uint8_t, 2> partySize{2, 2};
+    std::int16_t phase = 7;
+    std::string previewPicturePath;
+    std::int16_t comboSetting = 22; // 11 x herb option + music option
+    std::array<std::uint8_t, 2> separatedMember{3, 3};
+    std::array<std::uint8_t, 2> sidePresent{};
+
+    int herbOption() const { return comboSetting / 11; }
+};
+
+// The last slot of the slot's side in use: SideBase + partySize - 1.
+inline std::uint8_t SideLast(const Game& game, SlotIndex slot) {
+    return static_cast<std::uint8_t>(SideBase(slot) + game.partySize[SideOf(slot)] - 1);
+}
+
+} // namespace vk2
