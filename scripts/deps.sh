@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
-  libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libpng-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libfluidsynth-dev fluid-soundfont-gm
   fonts-noto-cjk xvfb xauth
 )

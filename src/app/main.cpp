@@ -1,6 +1,10 @@
 #include <QApplication>
 
+#include "screen/main_window.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    vk2::MainWindow window;
+    window.show();
+    return app.exec();
 }

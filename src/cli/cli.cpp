@@ -2,7 +2,14 @@
 
 #include <iostream>
 
+#include "cli/analyse_command.h"
+
 namespace vk2::cli {
+namespace {
+
+constexpr const char* kUsage = "usage: vellumark2-cli analyse PICTURE... [--herbs 0|1|2] [--json]\n";
+
+} // namespace
 
 int Main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -10,9 +17,13 @@ int Main(int argc, char** argv) {
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    (void)args;
-    (void)out;
-    err << "usage: vellumark2-cli analyse PICTURE... [--herbs 0|1|2] [--json]\n";
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        (args.empty() ? err : out) << kUsage;
+        return args.empty() ? 2 : 0;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "analyse") return AnalyseCommand(rest, out, err);
+    err << "unknown command " << args[0] << "\n" << kUsage;
     return 2;
 }
 

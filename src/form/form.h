@@ -4,6 +4,7 @@
 #include <array>
 
 #include "form/controls.h"
+#include "form/menus.h"
 #include "model/fighter_table.h"
 
 namespace vk2 {
@@ -24,13 +25,18 @@ struct Form {
     PerSlot<Frame> View{};
     PerSlot<Frame> ViewUnder{};
 
+    // Each battle slot's message box: battle text and item descriptions.
+    PerBattleSlot<TextBox> Message{};
+
     // The tension bar; its colour tells the tension band.
     PerBattleSlot<Label> TGage{};
 
     // The entry panel: status sheet boxes and the two entry buttons (front row, back row).
     TextBox StatusPrev;
     TextBox StatusPrev2;
-    std::array<Button, 2> LetsOpen{Button{"前列"}, Button{"後列"}};
+    std::array<Button, 2> LetsOpen{Button{"後列"}, Button{"前列"}}; // back row, front row
+
+    MenuBar menus = InitialMenuBar();
 };
 
 } // namespace vk2

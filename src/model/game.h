@@ -28,6 +28,9 @@ struct Game {
     std::array<std::uint8_t, 2> separatedMember{3, 3};
     std::array<std::uint8_t, 2> sidePresent{};
 
+    // The action being prepared: its targeting class, 255 when no command is chosen.
+    std::uint8_t actionCode = 255;
+
     int herbOption() const { return comboSetting / 11; }
 };
 
