@@ -6,6 +6,8 @@
 #include "cli/profile.h"
 #include "core/random.h"
 #include "model/analysis.h"
+#include "model/chart.h"
+#include "picture/png_save.h"
 
 namespace vk2::cli {
 namespace {
@@ -14,6 +16,7 @@ struct AnalyseOptions {
     std::vector<std::string> pictures;
     int herbs = 2; // as in a fresh game
     bool json = false;
+    std::string chart; // where to save the chart of the last analysed picture
 };
 
 // Returns an error text, empty when the arguments are well formed.
@@ -26,6 +29,9 @@ std::string ParseOptions(const std::vector<std::string>& args, AnalyseOptions& o
             if (i + 1 >= args.size() || (args[i + 1] != "0" && args[i + 1] != "1" && args[i + 1] != "2"))
                 return "--herbs takes 0, 1 or 2";
             options.herbs = args[++i][0] - '0';
+        } else if (a == "--chart") {
+            if (i + 1 >= args.size()) return "--chart takes a file name";
+            options.chart = args[++i];
         } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             return "unknown option " + a;
         } else {
@@ -46,7 +52,8 @@ std::string FailureText(const AnalysisOutcome& outcome) {
 int AnalyseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     AnalyseOptions options;
     if (const std::string problem = ParseOptions(args, options); !problem.empty()) {
-        err << "analyse: " << problem << "\nusage: vellumark2-cli analyse PICTURE... [--herbs 0|1|2] [--json]\n";
+        err << "analyse: " << problem
+            << "\nusage: vellumark2-cli analyse PICTURE... [--herbs 0|1|2] [--json] [--chart FILE.png]\n";
         return 2;
     }
     int status = 0;
@@ -69,6 +76,12 @@ int AnalyseCommand(const std::vector<std::string>& args, std::ostream& out, std:
             out << ProfileJson(game, path).dump() << "\n";
         else
             out << ProfileText(game, path);
+        if (!options.chart.empty()) {
+            if (const std::string problem = SavePng(options.chart, DrawChart(game)); !problem.empty()) {
+                err << "analyse: " << problem << "\n";
+                status = 1;
+            }
+        }
     }
     return status;
 }

@@ -7,7 +7,8 @@
 namespace vk2::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: vellumark2-cli analyse PICTURE... [--herbs 0|1|2] [--json]\n";
+constexpr const char* kUsage =
+    "usage: vellumark2-cli analyse PICTURE... [--herbs 0|1|2] [--json] [--chart FILE.png]\n";
 
 } // namespace
 

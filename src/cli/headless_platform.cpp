@@ -4,6 +4,8 @@
 
 namespace vk2::cli {
 
-LoadedPicture HeadlessPlatform::loadPicture(const std::string& path) { return LoadPicture(path); }
+LoadedPicture HeadlessPlatform::loadPicture(const std::string& path) {
+    return LoadPicture(path);
+}
 
 } // namespace vk2::cli

@@ -7,7 +7,7 @@
 namespace vk2::cli {
 
 class HeadlessPlatform : public Platform {
-public:
+  public:
     LoadedPicture loadPicture(const std::string& path) override;
 };
 

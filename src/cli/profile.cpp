@@ -4,11 +4,13 @@
 
 #include "model/elements.h"
 #include "model/fighter_table.h"
+#include "model/status_sheet.h"
 
 namespace vk2::cli {
 namespace {
 
-constexpr const char* kKindNames[kWeaponKinds] = {"剣・刀", "ナイフ", "拳・爪", "槍・矛", "斧・槌", "杖・鞭", "弓・銃"};
+constexpr const char* kKindNames[kWeaponKinds] = {"剣・刀", "ナイフ", "拳・爪", "槍・矛",
+                                                  "斧・槌", "杖・鞭", "弓・銃"};
 
 template <typename Array> Json NumberArray(const Array& values) {
     Json out = Json::array();
@@ -17,11 +19,11 @@ template <typename Array> Json NumberArray(const Array& values) {
 }
 
 Json Abilities(int hp, int mp, int attack, int defense, int speed, int spirit) {
-    return Json{{"max_hp", hp}, {"max_mp", mp}, {"attack", attack}, {"defense", defense}, {"speed", speed},
-                {"spirit", spirit}};
+    return Json{{"max_hp", hp},       {"max_mp", mp},   {"attack", attack},
+                {"defense", defense}, {"speed", speed}, {"spirit", spirit}};
 }
 
-Json ItemEntries(const ListBox& list) {
+Json ListEntries(const ListBox& list) {
     Json out = Json::array();
     for (const auto& entry : list.entries) out.push_back(Json::array({entry.text, entry.number}));
     return out;
@@ -39,9 +41,9 @@ std::string ElementRow(const Json& values) {
 
 std::string AbilityRow(const Json& a) {
     std::ostringstream row;
-    row << "HP " << a["max_hp"].get<int>() << "  MP " << a["max_mp"].get<int>() << "  攻 " << a["attack"].get<int>()
-        << "  守 " << a["defense"].get<int>() << "  速 " << a["speed"].get<int>() << "  精 "
-        << a["spirit"].get<int>();
+    row << "HP " << a["max_hp"].get<int>() << "  MP " << a["max_mp"].get<int>() << "  攻 "
+        << a["attack"].get<int>() << "  守 " << a["defense"].get<int>() << "  速 " << a["speed"].get<int>()
+        << "  精 " << a["spirit"].get<int>();
     return row.str();
 }
 
@@ -64,11 +66,18 @@ Json ProfileJson(const Game& game, const std::string& path) {
     j["weapon"] = f.weapon[s];
     j["equipped_kind"] = f.equippedKind[s];
     j["accessory"] = f.accessory[s];
-    j["items"] = ItemEntries(game.form.ItemPrev);
+    j["items"] = ListEntries(game.form.ItemPrev);
     j["base"] = Abilities(f.baseMaxHp[s], f.baseMaxMp[s], f.baseAttack[s], f.baseDefense[s], f.baseSpeed[s],
                           f.baseSpirit[s]);
     j["affinity"] = NumberArray(f.affinity[s]);
     j["weapon_elements"] = NumberArray(f.weaponElements[s]);
+    j["equip"] = Abilities(f.equipHp[s], f.equipMp[s], f.equipAttack[s], f.equipDefense[s], f.equipSpeed[s],
+                           f.equipSpirit[s]);
+    j["effective"] = Abilities(f.maxHp[s], f.maxMp[s], f.attack[s], f.defense[s], f.speed[s], f.spirit[s]);
+    j["long_reach"] = f.longReach[s];
+    j["commands"] = ListEntries(game.form.Command[s]);
+    j["sheet0"] = BuildStatusSheetFor(game, s, kSheetAbilities);
+    j["sheet1"] = BuildStatusSheetFor(game, s, kSheetEquipment);
     return j;
 }
 
@@ -80,7 +89,8 @@ std::string ProfileText(const Game& game, const std::string& path) {
     out << "  colour sums      R " << j["red_sum"].get<int>() << "  G " << j["green_sum"].get<int>() << "  B "
         << j["blue_sum"].get<int>() << "\n";
     out << "  digit code       " << j["digit_code"].get<std::string>() << "\n";
-    out << "  element          " << j["element"].get<int>() << " " << ElementName(j["element"].get<int>()) << "\n";
+    out << "  element          " << j["element"].get<int>() << " " << ElementName(j["element"].get<int>())
+        << "\n";
     out << "  level            " << j["level"].get<int>() << "\n";
     out << "  proficiency     ";
     for (int k = 0; k < kWeaponKinds; ++k)
@@ -91,11 +101,24 @@ std::string ProfileText(const Game& game, const std::string& path) {
     const std::string accessory = j["accessory"].get<std::string>();
     out << "  accessory        " << (accessory.empty() ? "-" : accessory) << "\n";
     out << "  items           ";
-    for (const auto& item : j["items"]) out << " " << item[0].get<std::string>() << "[" << item[1].get<int>() << "]";
+    for (const auto& item : j["items"])
+        out << " " << item[0].get<std::string>() << "[" << item[1].get<int>() << "]";
     out << "\n";
     out << "  base             " << AbilityRow(j["base"]) << "\n";
     out << "  affinity         " << ElementRow(j["affinity"]) << "\n";
     out << "  weapon elements  " << ElementRow(j["weapon_elements"]) << "\n";
+    out << "  equipment        " << AbilityRow(j["equip"]) << "\n";
+    out << "  effective        " << AbilityRow(j["effective"])
+        << (j["long_reach"].get<int>() ? "  (long reach)" : "") << "\n";
+    out << "  commands        ";
+    for (const auto& command : j["commands"])
+        out << " " << command[0].get<std::string>() << "[" << command[1].get<int>() << "]";
+    out << "\n  status sheet\n";
+    std::istringstream sheet(j["sheet0"].get<std::string>() + j["sheet1"].get<std::string>());
+    for (std::string line; std::getline(sheet, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        out << "    " << line << "\n";
+    }
     return out.str();
 }
 

@@ -12,13 +12,19 @@
 namespace vk2 {
 
 // Int(x): the floor of x, as a whole number.
-inline std::int64_t Int(double x) { return static_cast<std::int64_t>(std::floor(x)); }
+inline std::int64_t Int(double x) {
+    return static_cast<std::int64_t>(std::floor(x));
+}
 
 // A real stored into a whole-number field: nearest integer, halves to even.
-inline std::int64_t RoundHalfEven(double x) { return static_cast<std::int64_t>(std::nearbyint(x)); }
+inline std::int64_t RoundHalfEven(double x) {
+    return static_cast<std::int64_t>(std::nearbyint(x));
+}
 
 // a mod m with the sign of the dividend (m > 0).
-inline std::int64_t Mod(std::int64_t a, std::int64_t m) { return a % m; }
+inline std::int64_t Mod(std::int64_t a, std::int64_t m) {
+    return a % m;
+}
 
 // a mod m in 0..m-1, for the rules that ask for the non-negative remainder (m > 0).
 inline std::int64_t ModPositive(std::int64_t a, std::int64_t m) {
@@ -26,7 +32,9 @@ inline std::int64_t ModPositive(std::int64_t a, std::int64_t m) {
     return r < 0 ? r + m : r;
 }
 
-inline std::int64_t Abs(std::int64_t a) { return a < 0 ? -a : a; }
+inline std::int64_t Abs(std::int64_t a) {
+    return a < 0 ? -a : a;
+}
 
 // Storing into a byte field: values outside 0..255 saturate instead of wrapping, so a rule
 // that pushes a counter or a bonus past a byte never turns it into a small number.

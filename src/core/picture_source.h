@@ -11,9 +11,9 @@ namespace vk2 {
 struct LoadedPicture {
     enum class Status { Ok, TooLarge, Failed };
     Status status = Status::Failed;
-    int width = 0;  // known for Ok and TooLarge
-    int height = 0; // known for Ok and TooLarge
-    RgbImage image; // filled for Ok only
+    int width = 0;     // known for Ok and TooLarge
+    int height = 0;    // known for Ok and TooLarge
+    RgbImage image;    // filled for Ok only
     std::string error; // a clear reason for Failed
 };
 

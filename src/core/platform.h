@@ -10,7 +10,7 @@
 namespace vk2 {
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // Blocks for ms milliseconds; the window keeps painting but handles no input meanwhile.
     virtual void pause(int ms) { (void)ms; }

@@ -9,7 +9,7 @@
 namespace vk2 {
 
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // A uniform single-precision value in [0, 1).
     virtual float next() = 0;
@@ -19,22 +19,22 @@ public:
 
 // A seeded generator (splitmix64), identical on every platform and standard library.
 class SeededRandom final : public Random {
-public:
+  public:
     explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
     float next() override;
 
-private:
+  private:
     std::uint64_t state_;
 };
 
 // Values given one by one; running out is a fault of the test that fed them.
 class ScriptedRandom final : public Random {
-public:
+  public:
     void push(float u) { values_.push_back(u); }
     float next() override;
     std::size_t unused() const { return values_.size(); }
 
-private:
+  private:
     std::deque<float> values_;
 };
 

@@ -3,7 +3,9 @@
 namespace vk2 {
 namespace {
 
-bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuationByte(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Byte offset of character `index` (0-based); s.size() when the text is shorter.
 std::size_t ByteOffset(std::string_view s, std::size_t index) {
@@ -25,7 +27,9 @@ std::size_t Len(std::string_view s) {
     return n;
 }
 
-std::string Left(std::string_view s, std::size_t n) { return std::string(s.substr(0, ByteOffset(s, n))); }
+std::string Left(std::string_view s, std::size_t n) {
+    return std::string(s.substr(0, ByteOffset(s, n)));
+}
 
 std::string Right(std::string_view s, std::size_t n) {
     const std::size_t len = Len(s);
@@ -41,11 +45,17 @@ std::string Mid(std::string_view s, std::size_t start, std::size_t n) {
     return std::string(rest.substr(0, ByteOffset(rest, n)));
 }
 
-std::string Str(std::int64_t n) { return n >= 0 ? " " + std::to_string(n) : std::to_string(n); }
+std::string Str(std::int64_t n) {
+    return n >= 0 ? " " + std::to_string(n) : std::to_string(n);
+}
 
-std::string Num(std::int64_t n) { return std::to_string(n); }
+std::string Num(std::int64_t n) {
+    return std::to_string(n);
+}
 
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
 bool EndsWith(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;

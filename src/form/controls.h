@@ -10,6 +10,14 @@
 
 namespace vk2 {
 
+// Where a control stands, in pixels of the window's client area (or of its container).
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // A list box entry: a text with a number attached (a command's cost code or an item's code).
 struct ListEntry {
     std::string text;
@@ -21,6 +29,7 @@ struct ListBox {
     std::vector<ListEntry> entries;
     int selected = -1; // -1: nothing selected
     bool visible = true;
+    Rect rect{};
 
     void clear() {
         entries.clear();
@@ -42,6 +51,8 @@ struct ListBox {
 struct TextBox {
     std::string text;
     bool visible = true;
+    Rect rect{};
+    Colour backColour = kWhite;
 };
 
 struct Label {
@@ -49,18 +60,28 @@ struct Label {
     bool visible = true;
     Colour foreColour = kBlack;
     Colour backColour = kButtonFace;
+    Rect rect{};
 };
 
+// A frame, picture box or panel: something with a border and a place.
 struct Frame {
     int borderStyle = 1;
     Colour borderColour = kBlack;
     bool visible = true;
+    Rect rect{};
 };
 
 struct Button {
     std::string caption;
     bool visible = true;
     bool enabled = true;
+    Rect rect{};
+};
+
+// The battle clock's timer.
+struct Timer {
+    bool enabled = true;
+    int intervalMs = 1000;
 };
 
 } // namespace vk2

@@ -6,9 +6,10 @@ namespace vk2 {
 namespace {
 
 // Captions of the eleven-item per-slot numbering.
-constexpr std::array<const char*, 11> kSlotCaptions = {"左 １", "左 ２", "左 ３", "左 全員", "-", "右 １",
-                                                        "右 ２", "右 ３", "右 全員", "-",    "左右 全員"};
-constexpr std::array<const char*, 11> kSlotKeys = {"F1", "F2", "F3", "F4", "", "F5", "F6", "F7", "F8", "", "F9"};
+constexpr std::array<const char*, 11> kSlotCaptions = {
+    "左 １", "左 ２", "左 ３", "左 全員", "-", "右 １", "右 ２", "右 ３", "右 全員", "-", "左右 全員"};
+constexpr std::array<const char*, 11> kSlotKeys = {"F1", "F2", "F3", "F4", "",  "F5",
+                                                   "F6", "F7", "F8", "",   "F9"};
 
 // One per-slot menu: its items take the shared captions, and keys with the given modifier prefix.
 std::vector<MenuItem> SlotItems(const std::string& name, const std::string& modifiers, bool enabled) {

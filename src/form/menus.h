@@ -36,7 +36,11 @@ struct MenuBar {
 MenuBar InitialMenuBar();
 
 // Slot of a single-slot menu index (0-2 -> 0-2, 5-7 -> 3-5).
-inline int SlotOfMenuIndex(int index) { return index < 3 ? index : index - 2; }
-inline int MenuIndexOfSlot(int slot) { return slot + 2 * (slot / 3); }
+inline int SlotOfMenuIndex(int index) {
+    return index < 3 ? index : index - 2;
+}
+inline int MenuIndexOfSlot(int slot) {
+    return slot + 2 * (slot / 3);
+}
 
 } // namespace vk2

@@ -6,10 +6,14 @@
 #include "core/numbers.h"
 #include "core/text.h"
 #include "model/digit_code.h"
+#include "model/commands.h"
 #include "model/elements.h"
+#include "model/equipment.h"
 #include "model/game.h"
 #include "model/growth.h"
+#include "model/proficiency.h"
 #include "model/starting_equipment.h"
+#include "model/status_sheet.h"
 
 namespace vk2 {
 
@@ -56,28 +60,6 @@ constexpr std::array<LevelRow, 8> kLevels{{
     {99, 99, 0},
 }};
 
-// Base proficiency of a kind: top - slope * |centre - a| / divisor while above < a < below.
-struct ProficiencyRow {
-    WeaponKind kind;
-    int above;
-    int below;
-    int top;
-    int centre;
-    int slope;
-    int divisor;
-};
-
-// kind, a above, a below, top, centre, slope, divisor
-constexpr std::array<ProficiencyRow, 7> kBaseProficiencies{{
-    {kBowGun, -1, 20, 72, 8, 4, 1},
-    {kStaff, 12, 35, 70, 25, 4, 1},
-    {kAxe, 27, 52, 70, 40, 4, 1},
-    {kSword, 42, 73, 71, 58, 4, 1},
-    {kSpear, 62, 87, 70, 75, 4, 1},
-    {kFist, 77, 100, 75, 94, 4, 1},
-    {kKnife, 20, 87, 33, 54, 1, 2},
-}};
-
 struct KindRow {
     int upTo;
     WeaponKind kind;
@@ -94,20 +76,6 @@ constexpr std::array<KindRow, 6> kKindsByCode{{
 }};
 
 constexpr int kKindBonusBase = 10;
-constexpr int kProficiencyCap = 90;
-constexpr int kMedalProficiency = 99;
-
-std::array<int, kWeaponKinds> BaseProficiencies(const std::string& code, int level) {
-    const int a = DigitAt(code, 13, 2);
-    std::array<int, kWeaponKinds> p{};
-    for (const auto& row : kBaseProficiencies)
-        if (a > row.above && a < row.below)
-            p[row.kind] = row.top - row.slope * std::abs(row.centre - a) / row.divisor;
-    p[static_cast<std::size_t>(DigitAt(code, 2, 2) % 7)] += a % 15 * level;
-    p[static_cast<std::size_t>(1 + a % 6)] += a % 7 * level;
-    p[static_cast<std::size_t>(2 + DigitAt(code, 14, 2) % 5)] += a % 5 * level;
-    return p;
-}
 
 void Receive(StartingKit& kit, const Gift& gift) {
     if (gift.kind == Gift::Kind::Item) kit.items.push_back({std::string(gift.name), gift.code});
@@ -170,6 +138,10 @@ void FinishProfile(Game& game) {
     game.form.ViewFrame[kPreviewSlot].borderColour = ElementColour(game.f.element[kPreviewSlot]);
     RecomputeAffinities(game, kPreviewSlot);
     ApplyLevel(game, kPreviewSlot);
+    ApplyAccessory(game, kPreviewSlot, kEquipRefresh);
+    ApplyEquipment(game, kPreviewSlot, kEquipRefresh);
+    AcquireCommands(game, kPreviewSlot);
+    ShowPreviewSheets(game);
 }
 
 } // namespace
@@ -224,7 +196,7 @@ int StartingKind(int a) {
 StartingKit DeriveStartingKit(const std::string& code, int element, int level, int greenSum, int herbOption) {
     const int a = DigitAt(code, 13, 2);
     StartingKit kit;
-    kit.proficiency = BaseProficiencies(code, level);
+    kit.proficiency = CodeProficiencies(code, level, kAnalysisSwordPeak);
     kit.equippedKind = StartingKind(a);
 
     const StartingTraits traits{element, level, greenSum, kit.equippedKind};

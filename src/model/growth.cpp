@@ -1,7 +1,9 @@
 #include "model/growth.h"
 
 #include "core/numbers.h"
+#include "model/commands.h"
 #include "model/digit_code.h"
+#include "model/equipment.h"
 #include "model/game.h"
 #include "model/types.h"
 
@@ -63,6 +65,13 @@ void ApplyLevel(Game& game, SlotIndex slot) {
     f.baseDefense[slot] = ToInt16(a.defense);
     f.baseSpeed[slot] = ToInt16(a.speed);
     f.baseSpirit[slot] = ToInt16(a.spirit);
+
+    // A battle fighter's commands and equipment bonuses follow its new level at once; the
+    // preview's caller rebuilds them itself.
+    if (IsBattleSlot(slot)) {
+        AcquireCommands(game, slot);
+        ApplyEquipment(game, slot, kEquipRefresh);
+    }
 }
 
 } // namespace vk2

@@ -40,9 +40,10 @@ void MainWindow::buildMenus() {
                 continue;
             }
             QAction* action = qmenu->addAction(QString::fromStdString(item.caption));
-            action->setObjectName(QString::fromStdString(item.index < 0 ? item.name
-                                                                        : item.name + std::to_string(item.index)));
-            if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
+            action->setObjectName(
+                QString::fromStdString(item.index < 0 ? item.name : item.name + std::to_string(item.index)));
+            if (!item.shortcut.empty())
+                action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
             // The core owns the check marks; an action shows one only while the model says so.
             action->setCheckable(item.checked);
             action->setChecked(item.checked);

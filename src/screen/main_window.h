@@ -13,7 +13,7 @@ namespace vk2 {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // The client area at the window's design size.
     static constexpr int kClientWidth = 712;
     static constexpr int kClientHeight = 456;
@@ -21,7 +21,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     Game& game() { return game_; }
 
-private:
+  private:
     void buildMenus();
 
     QtPlatform platform_;

@@ -26,8 +26,12 @@ void QtPlatform::messageBox(const std::string& text) {
     QMessageBox::information(window_, QStringLiteral("Vellumark2"), QString::fromStdString(text));
 }
 
-bool QtPlatform::isOwnWindowActive() { return window_ && window_->isActiveWindow(); }
+bool QtPlatform::isOwnWindowActive() {
+    return window_ && window_->isActiveWindow();
+}
 
-LoadedPicture QtPlatform::loadPicture(const std::string& path) { return LoadPicture(path); }
+LoadedPicture QtPlatform::loadPicture(const std::string& path) {
+    return LoadPicture(path);
+}
 
 } // namespace vk2

@@ -9,7 +9,7 @@
 namespace vk2 {
 
 class QtPlatform : public Platform {
-public:
+  public:
     explicit QtPlatform(QWidget* window = nullptr) : window_(window) {}
     void setWindow(QWidget* window) { window_ = window; }
 
@@ -19,7 +19,7 @@ public:
     bool isOwnWindowActive() override;
     LoadedPicture loadPicture(const std::string& path) override;
 
-private:
+  private:
     QWidget* window_;
 };
 
