@@ -1,10 +1,9 @@
 #include "battle/stats.h"
 
-#include <charconv>
 #include <cstdint>
 
+#include "battle/boxes.h"
 #include "core/numbers.h"
-#include "core/text.h"
 #include "model/game.h"
 
 namespace vk2 {
@@ -22,18 +21,6 @@ LockedStat LockedBy(const FighterTable& f, SlotIndex slot) {
 std::int64_t Effective(std::int64_t equip, std::int64_t base, std::int64_t mod, bool locked) {
     if (locked || equip + base < -mod) return 0;
     return equip + base + mod;
-}
-
-// A box holds a decimal number; anything unreadable counts as 0.
-std::int64_t BoxValue(const TextBox& box) {
-    std::int64_t value = 0;
-    const char* begin = box.text.data();
-    std::from_chars(begin, begin + box.text.size(), value);
-    return value;
-}
-
-void LowerBoxTo(TextBox& box, std::int64_t maximum) {
-    if (BoxValue(box) > maximum) box.text = Num(maximum);
 }
 
 void SumPreviewStats(FighterTable& f) {
@@ -65,8 +52,8 @@ void RecomputeStats(Game& game, SlotIndex slot) {
     f.spirit[slot] = ToInt16(
         Effective(f.equipSpirit[slot], f.baseSpirit[slot], f.spiritMod[slot], locked == LockedStat::Spirit));
 
-    LowerBoxTo(game.form.HP[slot], f.maxHp[slot]);
-    LowerBoxTo(game.form.MP[slot], f.maxMp[slot]);
+    if (HpOf(game, slot) > f.maxHp[slot]) SetHp(game, slot, f.maxHp[slot]);
+    if (MpOf(game, slot) > f.maxMp[slot]) SetMp(game, slot, f.maxMp[slot]);
 }
 
 } // namespace vk2

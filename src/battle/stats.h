@@ -1,14 +1,12 @@
 // Effective abilities: equipment part + base part + battle modifier, floored at 0.
 #pragma once
 
+#include "battle/counters.h"
 #include "model/fighter_table.h"
 
 namespace vk2 {
 
 struct Game;
-
-// Status counter that holds one ability at 0; its tens digit names the ability.
-inline constexpr int kStatLockCounter = 11;
 
 // Recomputes the six effective abilities of a battle slot and lowers its HP and MP boxes to the
 // new maxima. A fighter whose maximum MP is exactly 666 is transformed and keeps its values. The

@@ -69,6 +69,10 @@ struct Frame {
     Colour borderColour = kBlack;
     bool visible = true;
     Rect rect{};
+    // The icon drawn in a picture box: its index in the icon strip, -1 for none.
+    int picture = -1;
+    // A panel's title.
+    std::string caption{};
 };
 
 struct Button {

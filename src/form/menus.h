@@ -22,6 +22,7 @@ struct Menu {
     std::string name;
     std::string caption;
     std::vector<MenuItem> items; // empty for a top-level item that acts itself ("ポーズ")
+    bool enabled = true;
 };
 
 struct MenuBar {

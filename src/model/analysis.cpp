@@ -5,8 +5,8 @@
 
 #include "core/numbers.h"
 #include "core/text.h"
-#include "model/digit_code.h"
 #include "model/commands.h"
+#include "model/digit_code.h"
 #include "model/elements.h"
 #include "model/equipment.h"
 #include "model/game.h"
@@ -123,27 +123,6 @@ void ShowPreview(Game& game) {
     game.form.ViewUnder[kPreviewSlot].visible = true;
 }
 
-void StoreKit(Game& game, const StartingKit& kit) {
-    FighterTable& f = game.f;
-    for (std::size_t k = 0; k < kit.proficiency.size(); ++k)
-        f.proficiency[kPreviewSlot][k] = ToByte(kit.proficiency[k]);
-    f.weapon[kPreviewSlot] = kit.weapon;
-    f.equippedKind[kPreviewSlot] = static_cast<std::uint8_t>(kit.equippedKind);
-    f.accessory[kPreviewSlot] = kit.accessory;
-    game.form.ItemPrev.entries = kit.items;
-}
-
-// The profile is complete; everything derived from it follows from here.
-void FinishProfile(Game& game) {
-    game.form.ViewFrame[kPreviewSlot].borderColour = ElementColour(game.f.element[kPreviewSlot]);
-    RecomputeAffinities(game, kPreviewSlot);
-    ApplyLevel(game, kPreviewSlot);
-    ApplyAccessory(game, kPreviewSlot, kEquipRefresh);
-    ApplyEquipment(game, kPreviewSlot, kEquipRefresh);
-    AcquireCommands(game, kPreviewSlot);
-    ShowPreviewSheets(game);
-}
-
 } // namespace
 
 ColourSums SampleSums(const RgbImage& image, int width, int height) {
@@ -241,10 +220,31 @@ AnalysisOutcome AnalysePicture(Game& game, AnalysisMode mode) {
     f.level[kPreviewSlot] = static_cast<std::uint8_t>(LevelFromCode(f.digitCode[kPreviewSlot]));
     if (mode == AnalysisMode::Search) return {AnalysisOutcome::Kind::Analysed, {}};
 
-    StoreKit(game, DeriveStartingKit(f.digitCode[kPreviewSlot], element, f.level[kPreviewSlot], sums.green,
-                                     game.herbOption()));
+    StoreStartingKit(game, DeriveStartingKit(f.digitCode[kPreviewSlot], element, f.level[kPreviewSlot],
+                                             sums.green, game.herbOption()));
     FinishProfile(game);
     return {AnalysisOutcome::Kind::Analysed, {}};
+}
+
+void StoreStartingKit(Game& game, const StartingKit& kit) {
+    FighterTable& f = game.f;
+    for (std::size_t k = 0; k < kit.proficiency.size(); ++k)
+        f.proficiency[kPreviewSlot][k] = ToByte(kit.proficiency[k]);
+    f.weapon[kPreviewSlot] = kit.weapon;
+    f.equippedKind[kPreviewSlot] = static_cast<std::uint8_t>(kit.equippedKind);
+    f.accessory[kPreviewSlot] = kit.accessory;
+    game.form.ItemPrev.entries = kit.items;
+    game.form.ItemPrev.selected = -1;
+}
+
+void FinishProfile(Game& game) {
+    game.form.ViewFrame[kPreviewSlot].borderColour = ElementColour(game.f.element[kPreviewSlot]);
+    RecomputeAffinities(game, kPreviewSlot);
+    ApplyLevel(game, kPreviewSlot);
+    ApplyAccessory(game, kPreviewSlot, kEquipRefresh);
+    ApplyEquipment(game, kPreviewSlot, kEquipRefresh);
+    AcquireCommands(game, kPreviewSlot);
+    ShowPreviewSheets(game);
 }
 
 } // namespace vk2

@@ -55,4 +55,11 @@ struct StartingKit {
 };
 StartingKit DeriveStartingKit(const std::string& code, int element, int level, int greenSum, int herbOption);
 
+// Puts the kit into the preview slot: proficiency, weapon, accessory and the item list.
+void StoreStartingKit(Game& game, const StartingKit& kit);
+
+// The profile of the preview slot is complete: the frame colour, affinities, abilities,
+// equipment bonuses, commands and status sheets follow from it.
+void FinishProfile(Game& game);
+
 } // namespace vk2

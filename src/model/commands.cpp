@@ -50,20 +50,20 @@ void AddAcquiredCommands(Game& game, SlotIndex slot, bool staff) {
     }
 }
 
-void AddBasicAndFixedCommands(Game& game, SlotIndex slot) {
-    const bool backRow = game.f.position[slot] % 3 == 0;
-    AddCommand(game, slot, kUseItemCommand, kNoCost);
-    AddCommand(game, slot, kHandItemCommand, kNoCost);
-    AddCommand(game, slot, backRow ? kAdvanceCommand : kRetreatCommand, kNoCost);
-    AddCommand(game, slot, kGuardCommand, kNoCost);
-    game.form.Command[slot].insert(0, BasicCommand(game.f.weapon[slot]), kNoCost);
-}
-
 void RemoveUnaffordableCommands(ListBox& list, int baseMaxMp) {
     std::erase_if(list.entries, [baseMaxMp](const ListEntry& entry) { return entry.number > baseMaxMp; });
 }
 
 } // namespace
+
+void AddBasicAndFixedCommands(Game& game, SlotIndex slot, const std::string& basicCommand) {
+    const bool backRow = game.f.position[slot] % 3 == 0;
+    AddCommand(game, slot, kUseItemCommand, kNoCost);
+    AddCommand(game, slot, kHandItemCommand, kNoCost);
+    AddCommand(game, slot, backRow ? kAdvanceCommand : kRetreatCommand, kNoCost);
+    AddCommand(game, slot, kGuardCommand, kNoCost);
+    game.form.Command[slot].insert(0, basicCommand, kNoCost);
+}
 
 std::string BasicCommand(const std::string& weapon) {
     if (weapon == "眉間尺") return "アアアアアアアア！！！";
@@ -84,7 +84,7 @@ void AcquireCommands(Game& game, SlotIndex slot) {
     ListBox& list = game.form.Command[slot];
     if (list.entries.empty() && DigitAt(game.f.digitCode[slot], 1, 2) > kLearningThreshold)
         AddCommand(game, slot, kLearningCommand, kNoCost);
-    if (IsBattleSlot(slot)) AddBasicAndFixedCommands(game, slot);
+    if (IsBattleSlot(slot)) AddBasicAndFixedCommands(game, slot, BasicCommand(game.f.weapon[slot]));
     if (!staff) RemoveUnaffordableCommands(list, game.f.baseMaxMp[slot]);
 }
 

@@ -31,4 +31,8 @@ void AddCommand(Game& game, SlotIndex slot, std::string name, int cost);
 // The command at the top of a battle slot's list for the weapon it holds.
 std::string BasicCommand(const std::string& weapon);
 
+// Completes a battle slot's list: the four fixed commands at the end ("前進" from the back row,
+// "後退" from the front) and the basic command on top.
+void AddBasicAndFixedCommands(Game& game, SlotIndex slot, const std::string& basicCommand);
+
 } // namespace vk2

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "battle/counters.h"
 #include "core/text.h"
 #include "model/game.h"
 
@@ -38,23 +39,6 @@ constexpr int At(Element e) {
     return e - 1;
 }
 
-// The status counters that change affinities.
-constexpr int kWardDark = 0;             // 魔 nullified
-constexpr int kBarrierThunderWind = 1;   // 雷 and 風 nullified
-constexpr int kBarrierFireEarth = 2;     // 炎 and 地 nullified
-constexpr int kBarrierColdWaterWood = 3; // 冷, 水 and 木 nullified
-constexpr int kExposed = 13;             // only the weaknesses remain
-constexpr int kOil = 22;                 // 雷 and 水 resisted
-constexpr int kTensionAbsorb = 32;       // absorbs by tension band when 3
-constexpr int kFlameBody = 34;           // fire in the weapon and absorbed
-constexpr int kAbsorbPair = 35;          // two absorbed elements as decimal digits
-constexpr int kWeakMark = 36;            // 200 all weak, 100+ all resisted, units digit one weakness
-constexpr int kPlainAffinity = 44;       // the element's table row only
-
-// The tension bar's colours of its top band (81-100) and its bottom band (1-20).
-constexpr Colour kTensionHighBar = Rgb(0xFF, 0x66, 0x00);
-constexpr Colour kTensionLowBar = Rgb(0x66, 0xDD, 0xFF);
-
 void RaiseTo(ElementCodes& a, std::uint8_t floor) {
     for (auto& code : a)
         if (code < floor) code = floor;
@@ -69,33 +53,33 @@ void SetByDigit(ElementCodes& a, int digit, std::uint8_t code) {
 // Returns false when an effect freezes the affinities: weapon and accessory then add nothing.
 bool ApplyStatusOverrides(Game& game, SlotIndex slot, ElementCodes& a) {
     const auto c = [&](int k) { return static_cast<int>(game.f.counter(slot, k)); };
-    if (c(kPlainAffinity) != 0) return false;
-    if (c(kExposed) != 0) {
+    if (c(kNoElementStanceCounter) != 0) return false;
+    if (c(kHolyVoidCounter) != 0) {
         for (auto& code : a) code = code == kWeak ? kWeak : kNormal;
         return false;
     }
-    if (c(kWeakMark) == 200)
+    if (c(kElementFactorCounter) == 200)
         a.fill(kWeak);
-    else if (c(kWeakMark) >= 100)
+    else if (c(kElementFactorCounter) >= 100)
         RaiseTo(a, kResist);
-    SetByDigit(a, c(kWeakMark) % 10, kWeak);
-    if (c(kOil) == 1)
+    SetByDigit(a, c(kElementFactorCounter) % 10, kWeak);
+    if (c(kOilCounter) == 1)
         for (const Element e : {kThunder, kWater})
             if (a[At(e)] <= kNormal) a[At(e)] = kResist;
-    if (c(kWardDark) != 0) a[At(kDark)] = kImmune;
-    if (c(kBarrierThunderWind) != 0) a[At(kThunder)] = a[At(kWind)] = kImmune;
-    if (c(kBarrierFireEarth) != 0) a[At(kFire)] = a[At(kEarth)] = kImmune;
-    if (c(kBarrierColdWaterWood) != 0) a[At(kCold)] = a[At(kWater)] = a[At(kWood)] = kImmune;
-    if (c(kFlameBody) == 1) {
+    if (c(kWardCounter) != 0) a[At(kDark)] = kImmune;
+    if (c(kLemonBarrierCounter) != 0) a[At(kThunder)] = a[At(kWind)] = kImmune;
+    if (c(kOrangeBarrierCounter) != 0) a[At(kFire)] = a[At(kEarth)] = kImmune;
+    if (c(kLimeBarrierCounter) != 0) a[At(kCold)] = a[At(kWater)] = a[At(kWood)] = kImmune;
+    if (c(kRedSpiritCounter) == 1) {
         game.f.weaponElements[slot][At(kFire)] = 1;
         a[At(kFire)] = kAbsorb;
     }
-    SetByDigit(a, c(kAbsorbPair) % 10, kAbsorb);
-    SetByDigit(a, c(kAbsorbPair) / 10, kAbsorb);
-    if (c(kTensionAbsorb) == 3) {
+    SetByDigit(a, c(kAbsorbedElementsCounter) % 10, kAbsorb);
+    SetByDigit(a, c(kAbsorbedElementsCounter) / 10, kAbsorb);
+    if (c(kTensionBoostCounter) == 3) {
         const Colour bar = game.form.TGage[static_cast<std::size_t>(slot)].backColour;
-        if (bar == kTensionHighBar) a[At(kFire)] = kAbsorb;
-        if (bar == kTensionLowBar) a[At(kCold)] = kAbsorb;
+        if (bar == kTensionHighColour) a[At(kFire)] = kAbsorb;
+        if (bar == kTensionLowColour) a[At(kCold)] = kAbsorb;
     }
     return true;
 }

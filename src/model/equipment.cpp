@@ -70,18 +70,9 @@ bool ListHolds(const ListBox& list, std::string_view text) {
     return list.find(std::string(text)) >= 0;
 }
 
-// The claw and the fang fight as one when the wielder carries the other half.
-std::string BasicCommandFor(Game& game, SlotIndex slot) {
-    const std::string& weapon = game.f.weapon[slot];
-    const ListBox& items = ItemList(game, slot);
-    if (weapon == kDragonClaw && ListHolds(items, kTigerFang)) return std::string(kDragonTigerCommand);
-    if (weapon == kTigerFang && ListHolds(items, kDragonClaw)) return std::string(kDragonTigerCommand);
-    return BasicCommand(weapon);
-}
-
 void RewriteBasicCommand(Game& game, SlotIndex slot) {
     ListBox& commands = game.form.Command[slot];
-    if (commands.count() > 0) commands.entries.front().text = BasicCommandFor(game, slot);
+    if (commands.count() > 0) commands.entries.front().text = BattleBasicCommand(game, slot);
 }
 
 void DescribeWeapon(Game& game, SlotIndex slot) {
@@ -197,6 +188,18 @@ void ChangeAccessory(Game& game, SlotIndex slot, int mode) {
 
 ListBox& ItemList(Game& game, SlotIndex slot) {
     return IsBattleSlot(slot) ? game.form.Item[slot] : game.form.ItemPrev;
+}
+
+const ListBox& ItemList(const Game& game, SlotIndex slot) {
+    return IsBattleSlot(slot) ? game.form.Item[slot] : game.form.ItemPrev;
+}
+
+std::string BattleBasicCommand(const Game& game, SlotIndex slot) {
+    const std::string& weapon = game.f.weapon[slot];
+    const ListBox& items = ItemList(game, slot);
+    if (weapon == kDragonClaw && ListHolds(items, kTigerFang)) return std::string(kDragonTigerCommand);
+    if (weapon == kTigerFang && ListHolds(items, kDragonClaw)) return std::string(kDragonTigerCommand);
+    return BasicCommand(weapon);
 }
 
 void ApplyEquipment(Game& game, SlotIndex slot, int mode) {

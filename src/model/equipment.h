@@ -22,6 +22,11 @@ enum EquipMode : int {
 
 // The item list of a slot: Item(slot) for a battle slot, ItemPrev for the preview slot.
 ListBox& ItemList(Game& game, SlotIndex slot);
+const ListBox& ItemList(const Game& game, SlotIndex slot);
+
+// The command at the top of a battle list for what the fighter holds: the weapon's own, or
+// "龍虎乱舞" when the claw and the fang fight as one (the wielder carries the other half).
+std::string BattleBasicCommand(const Game& game, SlotIndex slot);
 
 void ApplyEquipment(Game& game, SlotIndex slot, int mode);
 void ApplyAccessory(Game& game, SlotIndex slot, int mode);

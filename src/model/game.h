@@ -27,9 +27,26 @@ struct Game {
     std::int16_t comboSetting = 22; // 11 x herb option + music option
     std::array<std::uint8_t, 2> separatedMember{3, 3};
     std::array<std::uint8_t, 2> sidePresent{};
+    // Turns left of the field effect whose marker is the window's background colour.
+    std::uint8_t fieldEffectTurns = 0;
+    // 1 while the battle music plays and is restarted whenever it stops.
+    std::uint8_t musicPlaying = 0;
+    // Where the music stood when the battle was paused.
+    std::int32_t musicPausePosition = 0;
 
     // The action being prepared: its targeting class, 255 when no command is chosen.
     std::uint8_t actionCode = 255;
+    // 0 other, 1 a spell that mirrors reflect, 2 or more physical.
+    std::uint8_t actionKind = 0;
+    // Element flags of the action; index i is element i + 1.
+    ElementCodes actionElements{};
+    std::int16_t mpCost = 0;
+    // The slot last hovered while a command is chosen.
+    std::int16_t targetSlot = 0;
+    // The slot whose oversized picture the scroll bars pan.
+    std::int16_t scrollSlot = 0;
+    // The roll 0-15 every technique draws when it starts.
+    std::int16_t techniqueRoll = 0;
 
     int herbOption() const { return comboSetting / 11; }
 };
