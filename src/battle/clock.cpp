@@ -14,6 +14,7 @@
 #include "core/text.h"
 #include "model/game.h"
 #include "model/types.h"
+#include "play/auto_player.h"
 #include "play/manual_input.h"
 
 namespace vk2 {
@@ -28,6 +29,7 @@ inline constexpr int kBrokenOrderPauseMs = 800;
 inline constexpr int kPassPeriod = 65536;
 inline constexpr std::size_t kMaxItemsToReceive = 9;
 inline constexpr std::string_view kStatusViewCaption = "ｺﾏﾝﾄﾞ選択";
+inline constexpr std::string_view kAutoMode = "Auto";
 
 // A command chosen in one turn whose boost is in force during the fighter's next turn only.
 struct OneTurnBoost {
@@ -221,10 +223,13 @@ void ConfirmCommandEntry(Game& game, SlotIndex s, int entry) {
     CommandListKey(game, s, kEnterKey);
 }
 
-// Berserk fighters and those ordered to attack their allies use their basic attack.
+// Berserk fighters and those ordered to attack their allies strike a random target with their
+// basic attack.
 void ForceBasicAttack(Game& game, SlotIndex s) {
     ConfirmCommandEntry(game, s, 0);
-    // The automatic player completes this turn: it picks a random target and clicks it.
+    RandomiseTarget(game);
+    game.platform.repaint();
+    ClickTarget(game, game.targetSlot);
 }
 
 void BreakHandOverOrder(Game& game, SlotIndex s) {
@@ -274,8 +279,9 @@ void HandTurn(Game& game, SlotIndex s) {
     const int bond = Counter(game, s, kBondCounter);
     if (Counter(game, s, kMadnessCounter) != 0 || bond == 1) return ForceBasicAttack(game, s);
     if (bond >= 2 && bond <= 7) return HandOverEquipment(game, s, bond - 2);
-    // Automatic and confused fighters are played by the automatic player; every other turn waits
-    // for the player's command and the click on a target.
+    if (game.form.Mode[At(s)].text == kAutoMode || Counter(game, s, kConfusionCounter) != 0)
+        return ChooseAutoAction(game, s);
+    // Every other turn waits for the player's command and the click on a target.
 }
 
 void ChooseWhoActs(Game& game) {

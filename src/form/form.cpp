@@ -3,6 +3,11 @@
 namespace vk2 {
 
 Form::Form() {
+    // Every slot starts empty: no picture on the field.
+    for (SlotIndex s = 0; s < kSlots; ++s) {
+        ViewUnder[s].visible = false;
+        View[s].visible = false;
+    }
     for (SlotIndex s = 0; s < kBattleSlots; ++s) {
         Cursor[s] = {"◆", false, kWhite};
         CursorTail[s] = {"◆", false};

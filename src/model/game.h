@@ -47,6 +47,8 @@ struct Game {
     std::int16_t scrollSlot = 0;
     // The roll 0-15 every technique draws when it starts.
     std::int16_t techniqueRoll = 0;
+    // The automatic player's choice so far: a command index, 245 + an item index, 255 for none.
+    std::uint8_t autoChoice = 255;
 
     int herbOption() const { return comboSetting / 11; }
 };

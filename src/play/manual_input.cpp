@@ -8,6 +8,7 @@
 #include "battle/counters.h"
 #include "battle/item_transfer.h"
 #include "battle/messages.h"
+#include "battle/resolution.h"
 #include "battle/targeting.h"
 #include "core/numbers.h"
 #include "core/text.h"
@@ -408,8 +409,8 @@ void EndBackgroundChoice(Game& game) {
 }
 
 void ClickTarget(Game& game, SlotIndex slot) {
-    // Carrying the action out on the marked targets follows from here.
     game.targetSlot = static_cast<std::int16_t>(slot);
+    ResolveClickedAction(game, slot);
 }
 
 void TogglePause(Game& game) {

@@ -23,6 +23,7 @@ constexpr std::uint8_t kNeutral = 3;
 
 struct Duel {
     Duel() {
+        test::PutOnField(game, {kAttacker, kTarget});
         for (SlotIndex s : {kAttacker, kTarget}) {
             f.affinity[s].fill(kNeutral);
             f.maxHp[s] = 9999;
@@ -173,6 +174,7 @@ TEST_F(DamageTest, SpellFormulaWetsTheTargetWithWater) {
 
 TEST_F(DamageTest, ADecoyDrawsASingleTargetSpellAndTakesNoDamage) {
     constexpr SlotIndex kDecoy = 4;
+    test::PutOnField(game, {kDecoy});
     f.affinity[kDecoy].fill(kNeutral);
     f.maxHp[kDecoy] = 9999;
     SetHp(game, kDecoy, 5000);

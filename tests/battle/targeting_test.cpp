@@ -17,6 +17,7 @@ using Marks = std::array<int, kBattleSlots>; // CursorState of slots 0-5
 // plain strike chosen.
 struct Battle {
     Battle() {
+        test::PutOnField(game, {0, 1, 3, 4});
         for (SlotIndex s : {0, 1, 3, 4}) {
             game.form.ViewFrame[s].borderStyle = 0;
             game.f.maxHp[s] = 100;
@@ -251,6 +252,8 @@ TEST_F(TargetingTest, TargetKeysMoveTheMark) {
 }
 
 TEST_F(TargetingTest, EnterOnAMarkedTargetRecordsIt) {
+    // Enter clicks the target, which carries out the blow and its rolls.
+    for (int i = 0; i < 20; ++i) t.random.push(0.5f);
     HoverSlot(game, 3);
     game.targetSlot = 0;
     TargetKey(game, 3, '\r');

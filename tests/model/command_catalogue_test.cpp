@@ -24,6 +24,7 @@ constexpr SlotIndex kEnemy = 3;
 // Six standing fighters at full HP and MP, the actor a manual 炎 fighter with bare hands, and one
 // picture in the browser to summon.
 void PrepareFighters(Game& game) {
+    test::PutAllOnField(game);
     for (SlotIndex s = 0; s < kBattleSlots; ++s) {
         game.f.maxHp[s] = 1000;
         game.f.maxMp[s] = 100;

@@ -21,6 +21,7 @@ constexpr const char* kCommandsShown = "ｽﾃｰﾀｽ参照";
 constexpr const char* kSheetShown = "ｺﾏﾝﾄﾞ選択";
 
 void SetUpBattle(Game& game) {
+    test::PutOnField(game, {0, 1, 3, 4});
     for (SlotIndex s : {0, 1, 3, 4}) {
         game.form.ViewFrame[s].borderStyle = 0;
         game.f.maxHp[s] = 100;
@@ -323,6 +324,8 @@ TEST_F(ManualInputTest, AutoMenuPositionsSkipTheSeparator) {
 }
 
 TEST_F(ManualInputTest, EnterOnAModeBoxClicksAWhiteTargetOrSwitchesTheMode) {
+    // Enter clicks the target, which carries out the blow and its rolls.
+    for (int i = 0; i < 20; ++i) t.random.push(0.5f);
     CommandListKey(game, 0, '\r');
     game.targetSlot = 0;
     ModeKey(game, 3, '\r');

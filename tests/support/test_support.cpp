@@ -22,6 +22,17 @@ void RecordingPlatform::addSolidPicture(const std::string& path, int width, int 
     pictures[path] = std::move(picture);
 }
 
+void PutOnField(Game& game, std::initializer_list<SlotIndex> slots) {
+    for (const SlotIndex s : slots) {
+        game.form.ViewUnder[static_cast<std::size_t>(s)].visible = true;
+        game.form.View[static_cast<std::size_t>(s)].visible = true;
+    }
+}
+
+void PutAllOnField(Game& game) {
+    PutOnField(game, {0, 1, 2, 3, 4, 5});
+}
+
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
     path_ = std::filesystem::temp_directory_path() /

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@
 namespace vk2::test {
 
 class RecordingPlatform : public Platform {
-public:
+  public:
     std::map<std::string, LoadedPicture> pictures; // served by loadPicture
     std::vector<int> pauses;
     std::vector<int> sounds;
@@ -34,6 +35,11 @@ public:
     void addSolidPicture(const std::string& path, int width, int height, Colour colour);
 };
 
+// Shows the pictures of the given slots: those fighters stand on the field.
+void PutOnField(Game& game, std::initializer_list<SlotIndex> slots);
+// Every battle slot on the field.
+void PutAllOnField(Game& game);
+
 // A game with a recording platform and a scripted random source.
 struct TestGame {
     RecordingPlatform platform;
@@ -42,7 +48,7 @@ struct TestGame {
 };
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -50,7 +56,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
