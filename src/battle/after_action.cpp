@@ -18,6 +18,7 @@
 #include "battle/targeting.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "model/accessories.h"
 #include "model/commands.h"
 #include "model/game.h"
 #include "model/types.h"
@@ -26,11 +27,8 @@
 namespace vk2 {
 namespace {
 
-inline constexpr std::string_view kBlessingBell = "祝福の鈴";
 inline constexpr std::string_view kMagicPrism = "マジックプリズム";
-inline constexpr std::string_view kStatusViewCaption = "ｺﾏﾝﾄﾞ選択";
 inline constexpr std::string_view kMimicCommand = "ものまね";
-inline constexpr std::string_view kSummonCommand = "召喚";
 inline constexpr std::string_view kChartCaption = "チャート";
 // The summon marker once a summon is over, and the one for a borrowed item that was not used up.
 inline constexpr std::string_view kSummonSettled = "000";
@@ -187,7 +185,7 @@ void SettleMp(Game& game, SlotIndex actor) {
 }
 
 void ClosePanel(Game& game, SlotIndex actor) {
-    if (game.form.WinCh[At(actor)].caption == kStatusViewCaption) ToggleStatusView(game, actor);
+    if (game.form.WinCh[At(actor)].caption == kShowCommandsCaption) ToggleStatusView(game, actor);
     ClearMessages(game);
     game.form.Item[At(actor)].visible = false;
 }

@@ -14,6 +14,7 @@
 #include "core/colour.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "model/accessories.h"
 #include "model/commands.h"
 #include "model/game.h"
 #include "play/manual_input.h"
@@ -23,7 +24,6 @@ namespace {
 
 inline constexpr std::string_view kHealedLineEnd = "復。\r\n";
 inline constexpr std::string_view kDashCommand = "ダッシュ";
-inline constexpr std::string_view kBlessingBell = "祝福の鈴";
 inline constexpr double kBellHeal = 700;
 inline constexpr std::uint8_t kWanderingMadness = 100;
 inline constexpr int kMadnessIcon = kMadnessCounter - kHiddenCounter;

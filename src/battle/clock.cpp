@@ -28,7 +28,6 @@ inline constexpr int kBrokenOrderPauseMs = 800;
 // counters are back where they started: no counter that has not passed 1000 by then ever will.
 inline constexpr int kPassPeriod = 65536;
 inline constexpr std::size_t kMaxItemsToReceive = 9;
-inline constexpr std::string_view kStatusViewCaption = "ｺﾏﾝﾄﾞ選択";
 inline constexpr std::string_view kAutoMode = "Auto";
 
 // A command chosen in one turn whose boost is in force during the fighter's next turn only.
@@ -273,7 +272,7 @@ void HandTurn(Game& game, SlotIndex s) {
     PlaceMessageBox(game, s, 1);
     RefreshStatusIconVisibility(game, s);
     game.form.Chara[At(s)].visible = true;
-    if (game.form.WinCh[At(s)].caption == kStatusViewCaption) ToggleStatusView(game, s);
+    if (game.form.WinCh[At(s)].caption == kShowCommandsCaption) ToggleStatusView(game, s);
     if (game.form.Command[At(s)].visible) GiveFocus(game, FocusControl::Command, s);
 
     const int bond = Counter(game, s, kBondCounter);

@@ -13,13 +13,12 @@
 #include "battle/stats.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "model/accessories.h"
 #include "model/elements.h"
 #include "model/game.h"
 
 namespace vk2::damage {
 namespace {
-
-constexpr std::string_view kUntouchableAccessory = "アリスのハンカチ";
 
 // Accessories that grow a modifier of their wearer by 0.9 % of each physical hit taken.
 struct HardeningAccessory {
@@ -84,7 +83,7 @@ void AmplifyByField(Game& game, Blow& blow) {
 
 void ShieldUntouchable(Game& game, Blow& blow) {
     const bool handkerchief =
-        game.f.accessory[At(blow.target)] == kUntouchableAccessory && blow.attacker != blow.target;
+        game.f.accessory[At(blow.target)] == kAliceHandkerchief && blow.attacker != blow.target;
     if (handkerchief || StartsWith(Box(game, blow.target), "的"))
         blow.m = game.f.counter(blow.target, kSleepCounter) != 0 ? kDamageCap : 0.0f;
 }
@@ -94,7 +93,7 @@ void ConfuseOrCalm(Game& game, const Blow& blow) {
     std::uint8_t& confusion = game.f.counter(blow.target, kConfusionCounter);
     const bool confusing = game.f.weapon[At(blow.attacker)] == "ぴよぴよハンマー" ||
                            game.f.counter(blow.attacker, kConfusionCounter) == 2;
-    if (game.f.accessory[At(blow.target)] != kUntouchableAccessory && confusing) {
+    if (game.f.accessory[At(blow.target)] != kAliceHandkerchief && confusing) {
         confusion = static_cast<std::uint8_t>(confusion / 2 + 1);
         game.f.statusIconIndex[At(blow.target)] =
             static_cast<std::uint8_t>(kConfusionCounter - kHiddenCounter);

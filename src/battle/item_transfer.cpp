@@ -4,19 +4,15 @@
 #include <string_view>
 
 #include "core/text.h"
+#include "model/commands.h"
 #include "model/equipment.h"
 #include "model/game.h"
 #include "model/types.h"
+#include "model/weapons.h"
 #include "play/manual_input.h"
 
 namespace vk2 {
 namespace {
-
-inline constexpr std::string_view kDragonClaw = "ドラゴンクロー";
-inline constexpr std::string_view kTigerFang = "虎咬";
-inline constexpr std::string_view kPlainStrike = "たたかう";
-inline constexpr std::string_view kPairStrike = "龍虎乱舞";
-inline constexpr std::string_view kStatusViewCaption = "ｺﾏﾝﾄﾞ選択";
 
 // The other half of the claw pair, empty for anything else.
 std::string_view OtherClaw(std::string_view name) {
@@ -38,7 +34,7 @@ void TakeOff(Game& game, SlotIndex from, const std::string& text) {
         ApplyAccessory(game, from, kEquipRemove);
     } else if (const std::string_view other = OtherClaw(game.f.weapon[static_cast<std::size_t>(from)]);
                !other.empty() && Left(text, 1) == Left(other, 1)) {
-        SetBasicCommand(game, from, kPlainStrike);
+        SetBasicCommand(game, from, kFightCommand);
     }
 }
 
@@ -46,7 +42,7 @@ void Receive(Game& game, SlotIndex to, const ListEntry& entry) {
     game.form.Item[static_cast<std::size_t>(to)].add(entry.text, entry.number);
     if (!OtherClaw(entry.text).empty() &&
         OtherClaw(entry.text) == game.f.weapon[static_cast<std::size_t>(to)])
-        SetBasicCommand(game, to, kPairStrike);
+        SetBasicCommand(game, to, kDragonTigerCommand);
 }
 
 } // namespace
@@ -59,7 +55,7 @@ void TransferItem(Game& game, SlotIndex from, SlotIndex to) {
     if (IsBattleSlot(to)) Receive(game, to, items.entries[index]);
     items.entries.erase(items.entries.begin() + static_cast<std::ptrdiff_t>(index));
     items.selected = -1;
-    if (game.form.WinCh[static_cast<std::size_t>(from)].caption == kStatusViewCaption && items.count() == 0)
+    if (game.form.WinCh[static_cast<std::size_t>(from)].caption == kShowCommandsCaption && items.count() == 0)
         ToggleStatusView(game, from);
 }
 

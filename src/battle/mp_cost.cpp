@@ -8,13 +8,13 @@
 #include "battle/boxes.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "model/commands.h"
 #include "model/game.h"
 
 namespace vk2 {
 
 namespace {
 
-inline constexpr std::string_view kSummonKey = "召喚";
 inline constexpr std::string_view kItemCountAttackKey = "エミ";
 inline constexpr std::string_view kBroom = "魔女のほうき";
 inline constexpr int kMpPerItem = 10;
@@ -61,7 +61,7 @@ std::int64_t SummonCost(const Game& game, SlotIndex slot) {
 std::int64_t EntryCost(const Game& game, SlotIndex slot, const ListEntry& entry) {
     const std::string key = Left(entry.text, 2);
     if (AccessoryMakesItCheap(game.f.accessory[slot], key, entry.text)) return kCheapCost;
-    if (key == kSummonKey) return SummonCost(game, slot);
+    if (key == kSummonCommand) return SummonCost(game, slot);
     if (key == kItemCountAttackKey) return ItemCountAttackMp(game, slot);
     return entry.number;
 }

@@ -11,6 +11,7 @@ namespace vk2 {
 // Accessories the equipment rules single out by name.
 inline constexpr std::string_view kMedal = "勲章";
 inline constexpr std::string_view kAliceHandkerchief = "アリスのハンカチ";
+inline constexpr std::string_view kBlessingBell = "祝福の鈴";
 
 struct AccessoryCatalogueRow {
     std::string_view name;

@@ -19,6 +19,10 @@ inline constexpr const char* kHandItemCommand = "アイテムをわたす";
 inline constexpr const char* kAdvanceCommand = "前進";
 inline constexpr const char* kRetreatCommand = "後退";
 inline constexpr const char* kGuardCommand = "ぼうぎょ";
+inline constexpr const char* kFightCommand = "たたかう";
+inline constexpr const char* kSummonCommand = "召喚";
+// The claw and the fang fight as one when the wielder carries the other half.
+inline constexpr const char* kDragonTigerCommand = "龍虎乱舞";
 
 // Rebuilds Command(slot) from the fighter's picture values. A battle slot keeps the commands it
 // learned in battle and gets its basic command and the fixed commands; the preview slot holds the

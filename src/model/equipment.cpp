@@ -25,8 +25,6 @@ inline constexpr std::uint8_t kDreamOn = 2;
 // Changing equipment drops whatever command was being prepared.
 inline constexpr std::uint8_t kNoActionCode = 255;
 
-inline constexpr std::string_view kDragonTigerCommand = "龍虎乱舞";
-
 bool StartsWithMark(const ListEntry& entry, std::string_view mark) {
     return StartsWith(entry.text, mark);
 }

@@ -19,6 +19,7 @@
 #include "model/game.h"
 #include "model/item_descriptions.h"
 #include "model/types.h"
+#include "model/weapons.h"
 #include "play/manual_input.h"
 
 namespace vk2 {
@@ -62,10 +63,8 @@ inline constexpr double kAmpleMpShare = 0.75;
 // Commands that need a caster of this level or more above it.
 inline constexpr int kVenomGenomeLevel = 6;
 
-inline constexpr std::string_view kBasicAttack = "たたかう";
 inline constexpr std::string_view kCover = "かばう";
 inline constexpr std::string_view kCuringClaw = "極楽鳥の爪";
-inline constexpr std::string_view kPeaceMittens = "平和のためのミトン";
 
 // Spells are not looked up while the silence field holds.
 enum class Entry : std::uint8_t { Command, Spell, Item };
@@ -164,7 +163,7 @@ inline constexpr auto kAbsorbedElementHealings = std::to_array<AbsorbedElementHe
 
 // entry, name, when
 inline constexpr auto kChargedCommands = std::to_array<Candidate>({
-    {Entry::Command, kBasicAttack},
+    {Entry::Command, kFightCommand},
     {Entry::Command, "疾風迅雷"},
     {Entry::Command, "一期一会"},
     {Entry::Command, "風林火山"},
@@ -174,7 +173,7 @@ inline constexpr auto kChargedCommands = std::to_array<Candidate>({
 });
 
 // Commands of ally care that still go for a random target.
-inline constexpr std::array<std::string_view, 4> kRandomTargetCommands = {kBasicAttack, "インフェクション",
+inline constexpr std::array<std::string_view, 4> kRandomTargetCommands = {kFightCommand, "インフェクション",
                                                                           "吸血", "養分吸収"};
 
 // Items worth using instead of handing one over; the last one present wins.
@@ -344,7 +343,7 @@ void CareForConfused(Decision& d) {
         });
     // A weak blow brings the ally to its senses.
     const ListBox& commands = game.form.Command[At(d.actor)];
-    if (found && commands.count() > 0 && commands.entries[0].text == kBasicAttack) d.game.autoChoice = 0;
+    if (found && commands.count() > 0 && commands.entries[0].text == kFightCommand) d.game.autoChoice = 0;
 }
 
 // The most wounded ally on the field, once one has fallen below a quarter of its maximum HP.
@@ -509,7 +508,7 @@ bool TryRandomAction(Game& game, SlotIndex actor) {
 // Hidden fighters and peaceful hands defend instead of attacking.
 int FallbackEntry(const Game& game, SlotIndex actor) {
     const ListBox& commands = game.form.Command[At(actor)];
-    if (Counter(game, actor, kHiddenCounter) != 0 || game.f.weapon[At(actor)] == kPeaceMittens)
+    if (Counter(game, actor, kHiddenCounter) != 0 || game.f.weapon[At(actor)] == kPeaceMitten)
         return FindUpwardFrom(commands, kGuardCommand, commands.count() - 1);
     return 0;
 }

@@ -24,7 +24,6 @@ namespace vk2 {
 namespace {
 
 inline constexpr std::string_view kShowStatusCaption = "ｽﾃｰﾀｽ参照";
-inline constexpr std::string_view kShowCommandsCaption = "ｺﾏﾝﾄﾞ選択";
 
 // The status sheet slides inside its frame between these tops.
 inline constexpr std::array<int, 3> kSheetTops = {0, -77, -152};

@@ -31,6 +31,8 @@ int ReduceKey(int keyCode);
 
 // The entry panel's height in its entry layout; 224 while a background is being chosen.
 inline constexpr int kEntryPanelHeight = 456;
+// The caption of WinCh while the panel shows the status sheet (a click brings the commands back).
+inline constexpr std::string_view kShowCommandsCaption = "ｺﾏﾝﾄﾞ選択";
 
 // The text of the slot's selected command, empty when none is selected.
 std::string SelectedCommand(const Game& game, SlotIndex slot);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "battle/counters.h"
+#include "battle/skills/skill_rules.h"
 #include "battle/techniques/execute_technique.h"
 #include "battle/techniques/technique_rules.h"
 #include "core/text.h"

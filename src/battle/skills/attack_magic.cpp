@@ -16,6 +16,7 @@
 #include "battle/techniques/execute_technique.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "model/accessories.h"
 #include "model/elements.h"
 #include "model/game.h"
 #include "model/growth.h"
@@ -72,15 +73,6 @@ void StrikeAndChill(Game& game, Action& action, const Spell& spell) {
     AppendText(game, action.target, "守備力" + Str(cut) + " ダウン。");
 }
 
-// How the target's box ends after a missed and after a blocked blow.
-constexpr std::string_view kMissEnding = "ミス！\r\n";
-constexpr std::string_view kBlockEnding = "めた！\r\n";
-
-bool BlowLanded(const Game& game, SlotIndex target) {
-    const std::string ending = Right(game.form.Message[At(target)].text, Len(kMissEnding));
-    return ending != kMissEnding && ending != kBlockEnding;
-}
-
 constexpr int kPrideBreakLevelLimit = 10;
 constexpr int kPrideBreakLevels = 2;
 
@@ -89,7 +81,7 @@ void StrikeAndHumble(Game& game, Action& action, const Spell& spell) {
     const int power = static_cast<int>(Int(game.f.attack[At(action.actor)] / 6.0));
     ResolveAttack(game, action.actor, t, power, spell.flags);
     std::uint8_t& level = game.f.level[At(t)];
-    if (!BlowLanded(game, t) || level >= kPrideBreakLevelLimit) return;
+    if (!StrikeConnected(game, t) || level >= kPrideBreakLevelLimit) return;
     level = static_cast<std::uint8_t>(level <= kPrideBreakLevels ? 0 : level - kPrideBreakLevels);
     AppendLine(game, t, "レベル" + Str(level) + "にダウン。");
     ApplyLevel(game, t);
@@ -173,7 +165,6 @@ void StrikeWithOwnWounds(Game& game, Action& action, const Spell& spell) {
     AdjustTension(game, action.actor, kCurseTension);
 }
 
-constexpr std::string_view kUntouchableAccessory = "アリスのハンカチ";
 constexpr int kFewCommands = 5;
 constexpr int kManyCommands = 35;
 constexpr int kDamagePerCommand = 1000;
@@ -181,7 +172,7 @@ constexpr int kManyCommandsDamage = 30000;
 
 // The more commands a fighter knows, the harder the item-count curse strikes it.
 int DamageByCommands(const Game& game, SlotIndex slot) {
-    if (game.f.accessory[At(slot)] == kUntouchableAccessory) return 0;
+    if (game.f.accessory[At(slot)] == kAliceHandkerchief) return 0;
     const int n = game.form.Command[At(slot)].count();
     return n < kManyCommands ? (n - kFewCommands) * kDamagePerCommand : kManyCommandsDamage;
 }

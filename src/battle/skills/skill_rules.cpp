@@ -119,4 +119,12 @@ int DrawIndex(Game& game, int n) {
     return static_cast<int>(Int(static_cast<double>(Draw(game)) * n));
 }
 
+bool StrikeConnected(const Game& game, SlotIndex target) {
+    // How the target's box ends after a missed blow, and after a blocked one ("攻撃を受け止めた！").
+    constexpr std::string_view kMissEnd = "ミス！\r\n";
+    constexpr std::string_view kBlockedEnd = "めた！\r\n";
+    const std::string& box = game.form.Message[static_cast<std::size_t>(target)].text;
+    return !EndsWith(box, kMissEnd) && !EndsWith(box, kBlockedEnd);
+}
+
 } // namespace vk2

@@ -110,4 +110,7 @@ float Draw(Game& game);
 // A random index below n: Int(u * n).
 int DrawIndex(Game& game, int n);
 
+// After a strike: false when the target's box ends in a miss or in a blocked strike.
+bool StrikeConnected(const Game& game, SlotIndex target);
+
 } // namespace vk2

@@ -5,6 +5,7 @@
 #include "battle/counters.h"
 #include "battle/skills/skill_rules.h"
 #include "core/text.h"
+#include "model/accessories.h"
 #include "model/game.h"
 
 namespace vk2 {
@@ -12,12 +13,7 @@ namespace {
 
 constexpr int kTechniqueRollSides = 16;
 
-constexpr std::string_view kMissEnd = "ミス！\r\n";
-// The end of "攻撃を受け止めた！": the target blocked the strike.
-constexpr std::string_view kBlockedEnd = "めた！\r\n";
-
 constexpr std::string_view kCharm = "お守り";
-constexpr std::string_view kHandkerchief = "アリスのハンカチ";
 
 std::size_t At(SlotIndex slot) {
     return static_cast<std::size_t>(slot);
@@ -27,11 +23,6 @@ std::size_t At(SlotIndex slot) {
 
 int DrawTechniqueRoll(Game& game) {
     return DrawIndex(game, kTechniqueRollSides);
-}
-
-bool StrikeConnected(const Game& game, SlotIndex target) {
-    const std::string& box = game.form.Message[At(target)].text;
-    return !EndsWith(box, kMissEnd) && !EndsWith(box, kBlockedEnd);
 }
 
 void FellFighter(Game& game, SlotIndex slot) {
@@ -53,7 +44,7 @@ bool PassesGuard(const Game& game, SlotIndex target, GuardTest test) {
 
 bool WearsDeathCharm(const Game& game, SlotIndex slot) {
     const std::string& accessory = game.f.accessory[At(slot)];
-    return accessory == kCharm || accessory == kHandkerchief;
+    return accessory == kCharm || accessory == kAliceHandkerchief;
 }
 
 bool ResistRoll(const Game& game, SlotIndex actor, SlotIndex target, const ResistTest& test, int r) {

@@ -15,9 +15,6 @@ struct Game;
 // Reseeds and draws r = Int(Rnd × 16), 0-15.
 int DrawTechniqueRoll(Game& game);
 
-// After a strike: false when the target's box ends in a miss or in a blocked strike.
-bool StrikeConnected(const Game& game, SlotIndex target);
-
 // Writes "0" into the HP box; the fall itself is settled when the action ends.
 void FellFighter(Game& game, SlotIndex slot);
 

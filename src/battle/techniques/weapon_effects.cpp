@@ -15,6 +15,7 @@
 #include "battle/techniques/technique_rules.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "model/accessories.h"
 #include "model/game.h"
 #include "model/types.h"
 
@@ -30,7 +31,6 @@ constexpr int kUncutCommands = 5;
 // The frenzied strikes of アアアアアアアア！！！ never cut a command.
 constexpr std::string_view kFrenzyKey = "アア";
 
-constexpr std::string_view kHandkerchief = "アリスのハンカチ";
 constexpr int kBlindnessAdded = 3;
 
 constexpr int kReapSound = 180;
@@ -117,7 +117,7 @@ constexpr std::array<BondOrder, 3> kBondOrders{{
 }};
 
 void Enslave(Game& game, const Hit& hit) {
-    const bool handkerchief = game.f.accessory[At(hit.target)] == kHandkerchief;
+    const bool handkerchief = game.f.accessory[At(hit.target)] == kAliceHandkerchief;
     const bool binds = (hit.r * 10 < game.f.proficiency[At(hit.actor)][kStaff] &&
                         PassesGuard(game, hit.target, GuardTest::BelowTwo)) ||
                        (handkerchief && game.f.counter(hit.target, kSleepCounter) != 0);
