@@ -64,7 +64,20 @@ constexpr std::array kNumericFields{
     Field<&FighterTable::timeGauge>("timeGauge"),
 };
 
+// name, the slot's array, its length
+constexpr std::array<ByteArrayField, 3> kByteArrayFields{{
+    {"proficiency", [](FighterTable& f, SlotIndex s) { return f.proficiency[s].data(); }, kWeaponKinds},
+    {"affinity", [](FighterTable& f, SlotIndex s) { return f.affinity[s].data(); }, kElements},
+    {"weaponElements", [](FighterTable& f, SlotIndex s) { return f.weaponElements[s].data(); }, kElements},
+}};
+
 } // namespace
+
+const ByteArrayField* FindByteArrayField(std::string_view name) {
+    for (const ByteArrayField& field : kByteArrayFields)
+        if (field.name == name) return &field;
+    return nullptr;
+}
 
 const NumericField* FindNumericField(std::string_view name) {
     for (const NumericField& field : kNumericFields)

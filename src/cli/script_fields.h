@@ -20,4 +20,14 @@ struct NumericField {
 // The field called `name`, or nullptr.
 const NumericField* FindNumericField(std::string_view name);
 
+// A per-slot array of bytes, written in scripts as NAME[K]: proficiency, affinity, weaponElements.
+struct ByteArrayField {
+    std::string_view name;
+    std::uint8_t* (*values)(FighterTable&, SlotIndex);
+    int size;
+};
+
+// The array field called `name`, or nullptr.
+const ByteArrayField* FindByteArrayField(std::string_view name);
+
 } // namespace vk2::cli

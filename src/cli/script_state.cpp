@@ -27,6 +27,15 @@ void SetCommand(Script& script, const Words& words) {
     RequireWords(words, 3, 3, "set SLOT FIELD VALUE");
     const std::string& name = words[1];
     if (IsBox(name)) return SetBox(script, ParseSlot(words[0], kLastBattleSlot), name, words[2]);
+    if (const std::size_t open = name.find('['); open != std::string::npos && name.back() == ']') {
+        const ByteArrayField* array = FindByteArrayField(name.substr(0, open));
+        if (array == nullptr) throw ScriptError{"unknown field " + name};
+        std::uint8_t* values = array->values(script.game.f, ParseSlot(words[0], kPreviewSlot));
+        const auto k =
+            ParseInteger(name.substr(open + 1, name.size() - open - 2), 0, array->size - 1, "index");
+        values[k] = static_cast<std::uint8_t>(ParseInteger(words[2], 0, 255, name));
+        return;
+    }
     const NumericField* field = FindNumericField(name);
     if (field == nullptr) throw ScriptError{"unknown field " + name};
     const SlotIndex slot = ParseSlot(words[0], field->slots - 1);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "battle/boxes.h"
 #include "battle/counters.h"
 #include "battle/skills/skill_rules.h"
 #include "core/text.h"
@@ -26,7 +27,7 @@ int DrawTechniqueRoll(Game& game) {
 }
 
 void FellFighter(Game& game, SlotIndex slot) {
-    game.form.HP[At(slot)].text = "0";
+    SetHp(game, slot, 0);
 }
 
 bool PassesGuard(const Game& game, SlotIndex target, GuardTest test) {
