@@ -34,7 +34,8 @@ std::string ListText(const ListBox& list) {
     for (int i = 0; i < list.count(); ++i) {
         const ListEntry& entry = list.entries[static_cast<std::size_t>(i)];
         if (i > 0) text += " ";
-        text += "[" + std::string(i == list.selected ? ">" : "") + entry.text + " " + Num(entry.number) + "]";
+        text += i == list.selected ? "[>" : "[";
+        text += entry.text + " " + Num(entry.number) + "]";
     }
     return text;
 }
@@ -57,7 +58,10 @@ std::string OneLine(const std::string& text) {
 
 template <std::size_t N> std::string NumbersText(const std::array<std::uint8_t, N>& values) {
     std::string text;
-    for (std::size_t i = 0; i < N; ++i) text += (i > 0 ? " " : "") + Num(values[i]);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0) text += " ";
+        text += Num(values[i]);
+    }
     return text;
 }
 

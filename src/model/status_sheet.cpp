@@ -66,7 +66,8 @@ std::string EquipmentLines(const FighterTable& f, SlotIndex s) {
 // Two characters per kind up to 99: " ×" for a kind that cannot be wielded, a blank before one digit.
 std::string ProficiencyCell(int p) {
     if (p == 0) return " ×";
-    return (p < 10 ? " " : "") + Num(p);
+    std::string cell = p < 10 ? " " : "";
+    return cell += Num(p);
 }
 
 std::string ProficiencyLines(const FighterTable& f, SlotIndex s) {
