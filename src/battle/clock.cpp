@@ -276,10 +276,16 @@ void HandTurn(Game& game, SlotIndex s) {
     if (game.form.Command[At(s)].visible) GiveFocus(game, FocusControl::Command, s);
 
     const int bond = Counter(game, s, kBondCounter);
-    if (Counter(game, s, kMadnessCounter) != 0 || bond == 1) return ForceBasicAttack(game, s);
-    if (bond >= 2 && bond <= 7) return HandOverEquipment(game, s, bond - 2);
-    if (game.form.Mode[At(s)].text == kAutoMode || Counter(game, s, kConfusionCounter) != 0)
-        return ChooseAutoAction(game, s);
+    const bool automatic =
+        game.form.Mode[At(s)].text == kAutoMode || Counter(game, s, kConfusionCounter) != 0;
+    if (Counter(game, s, kMadnessCounter) != 0 || bond == 1)
+        ForceBasicAttack(game, s);
+    else if (bond >= 2 && bond <= 7)
+        HandOverEquipment(game, s, bond - 2);
+    // A forced action whose click could not be made (its mark hidden or grey) leaves the turn to
+    // whoever plays the fighter: the player waits at the screen, but an automatic fighter would
+    // stand still for good, so the automatic player takes the turn.
+    if (automatic && game.phase == kPhaseTurn + s) ChooseAutoAction(game, s);
     // Every other turn waits for the player's command and the click on a target.
 }
 

@@ -13,6 +13,7 @@
 #include "battle/targeting.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "model/command_catalogue.h"
 #include "model/commands.h"
 #include "model/game.h"
 #include "model/types.h"
@@ -55,8 +56,16 @@ void StepInFront(Game& game, SlotIndex& target) {
     AppendLine(game, target, "攻撃をかばった！");
 }
 
-// A grey mark only advises against the click in normal play; a summoned fighter or a copied
-// command that lands on one wastes the turn.
+// Nobody sits at the screen for a fighter that the automatic player, confusion, madness or an
+// order moves: a click on a grey mark that waited for a better one would stop the battle for good.
+bool NoPlayerChooses(const Game& game, SlotIndex actor) {
+    const std::uint8_t order = game.f.counter(actor, kBondCounter);
+    return IsAutomatic(game, actor) || game.f.counter(actor, kConfusionCounter) != 0 ||
+           game.f.counter(actor, kMadnessCounter) != 0 || (order >= 1 && order <= 7);
+}
+
+// A grey mark only advises against the click in normal play; a summoned fighter, a copied
+// command or a fighter nobody plays that lands on one wastes the turn.
 void LoseTurnOnGreyMark(Game& game, SlotIndex actor, SlotIndex target) {
     TextBox& box = game.form.Message[At(target)];
     box.text = "ミス！";
@@ -166,7 +175,7 @@ void ResolveClickedAction(Game& game, SlotIndex target) {
     game.form.VScroll.visible = false;
     StepInFront(game, target);
     if (game.form.Cursor[At(target)].foreColour == kGreyMark) {
-        if (!PaysOwnMp(game)) LoseTurnOnGreyMark(game, actor, target);
+        if (!PaysOwnMp(game) || NoPlayerChooses(game, actor)) LoseTurnOnGreyMark(game, actor, target);
         return;
     }
     const int reflections = Reflectable(game) ? ReflectOffMirrors(game, actor, target) : 0;

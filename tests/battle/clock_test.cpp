@@ -5,6 +5,7 @@
 
 #include "battle/clock.h"
 #include "battle/counters.h"
+#include "play/manual_input.h"
 #include "support/test_support.h"
 
 namespace vk2 {
@@ -412,6 +413,23 @@ TEST_F(ClockTest, AnOrderToHandOverGivesTheAccessoryBeforeTheWeapon) {
         EXPECT_EQ(game.form.Item[1].selected, c.handedEntry) << c.accessory;
         EXPECT_EQ(game.targetSlot, 3) << c.accessory;
     }
+}
+
+// An automatic fighter ordered to hand its equipment to a fighter that is no longer on the field
+// cannot make the click; nobody waits at the screen for it, so the automatic player takes the turn.
+TEST_F(ClockTest, AnAutomaticFighterWhoseOrderCannotBeCarriedOutIsPlayedAutomatically) {
+    Enter(1, 0, 1001);
+    Enter(3, 0);
+    ToggleMode(game, 1); // "Auto"
+    game.form.Item[1].clear();
+    game.form.Item[1].add("◆木の棒", 10);
+    Counter(1, kBondCounter) = 2 + 4; // to slot 4, which stands empty
+    game.phase = kPhaseClockRuns;
+    for (int i = 0; i < 40; ++i) random.push(0.5f);
+
+    BattleClockTick(game);
+
+    EXPECT_LT(game.phase, kPhaseTurn) << "the turn was played and passed";
 }
 
 TEST_F(ClockTest, StartingABattlePlaysTheChosenMusic) {

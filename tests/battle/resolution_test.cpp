@@ -49,6 +49,18 @@ TEST_F(ResolutionTest, GreyMarkIsIgnoredInNormalPlay) {
     EXPECT_EQ(f.timeGauge[0], 1500);
 }
 
+// An automatic fighter whose blow a protector with a grey mark steps in front of cannot wait for a
+// better click: it loses the turn, or the battle would stand still.
+TEST_F(ResolutionTest, GreyMarkCostsTheTurnOfAFighterNobodyPlays) {
+    game.form.Mode[0].backColour = kBlack; // "Auto"
+    game.phase = 10;
+    Mark(3);
+    game.form.Cursor[3].foreColour = kGreyMark;
+    ResolveClickedAction(game, 3);
+    EXPECT_EQ(f.timeGauge[0], 500);
+    EXPECT_EQ(game.phase, kPhaseClockRuns);
+}
+
 // A copied command (Exi hidden) or a summoned fighter (Exi caption set) that lands on a grey mark
 // loses the turn, and the flags return to normal play.
 TEST_F(ResolutionTest, GreyMarkCostsTheTurnOfACopiedOrSummonedAction) {
