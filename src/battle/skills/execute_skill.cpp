@@ -3,7 +3,12 @@
 #include <array>
 
 #include "battle/action.h"
+#include "battle/skills/afflictions.h"
 #include "battle/skills/attack_magic.h"
+#include "battle/skills/barriers.h"
+#include "battle/skills/field_effects.h"
+#include "battle/skills/healing.h"
+#include "battle/skills/stances.h"
 #include "battle/techniques/execute_technique.h"
 #include "model/game.h"
 #include "play/manual_input.h"
@@ -13,7 +18,9 @@ namespace {
 
 // The skill families, each a table of its own keys.
 std::span<const std::span<const KeyHandler>> SkillFamilies() {
-    static const std::array<std::span<const KeyHandler>, 1> families{AttackMagic()};
+    static const std::array<std::span<const KeyHandler>, 6> families{
+        AttackMagic(),    HealingHandlers(),    BarrierHandlers(),
+        StanceHandlers(), AfflictionHandlers(), FieldEffectHandlers()};
     return families;
 }
 

@@ -7,6 +7,11 @@
 #include "battle/counters.h"
 #include "battle/skills/skill_rules.h"
 #include "battle/targeting.h"
+#include "battle/techniques/ailment_techniques.h"
+#include "battle/techniques/alterations.h"
+#include "battle/techniques/breaks.h"
+#include "battle/techniques/finishing_moves.h"
+#include "battle/techniques/gifts.h"
 #include "battle/techniques/strikes.h"
 #include "battle/techniques/technique_rules.h"
 #include "core/text.h"
@@ -118,7 +123,9 @@ void SelectLuckyMove(Game& game, SlotIndex actor, SlotIndex target) {
 // their own keys by SelectFinishingMove even while no family carries them out yet: such a key
 // simply finds no handler here.
 std::span<const std::span<const KeyHandler>> TechniqueFamilies() {
-    static const std::array<std::span<const KeyHandler>, 1> families{StrikeHandlers()};
+    static const std::array<std::span<const KeyHandler>, 6> families{
+        StrikeHandlers(), FinishingMoveHandlers(), AilmentTechniqueHandlers(),
+        BreakHandlers(),  AlterationHandlers(),    GiftHandlers()};
     return families;
 }
 
