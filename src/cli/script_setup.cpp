@@ -83,12 +83,12 @@ constexpr std::array<FighterKey, 11> kFighterKeys{{
     {"accessory", [](FighterSpec& f, const std::string& v) { f.accessory = RequireAccessory(v); }},
 }};
 
-void ApplyFighterKey(FighterSpec& spec, const std::string& word) {
+void ApplyFighterKey(FighterSpec& wanted, const std::string& word) {
     const std::size_t equals = word.find('=');
     if (equals == std::string::npos) throw ScriptError{"expected key=value, not \"" + word + "\""};
     const std::string_view key = std::string_view(word).substr(0, equals);
     for (const FighterKey& row : kFighterKeys) {
-        if (row.key == key) return row.apply(spec, word.substr(equals + 1));
+        if (row.key == key) return row.apply(wanted, word.substr(equals + 1));
     }
     throw ScriptError{"unknown fighter key " + std::string(key)};
 }
@@ -104,39 +104,39 @@ void ReplaceMarkedEntry(std::vector<ListEntry>& items, std::string_view mark, co
 }
 
 // Given equipment replaces what the code would have given.
-void GiveEquipment(StartingKit& kit, const FighterSpec& spec) {
-    if (spec.weapon) {
-        const bool bare = *spec.weapon == kBareHands;
-        kit.weapon = *spec.weapon;
-        kit.equippedKind = bare ? kFist : FindWeapon(*spec.weapon)->kind;
+void GiveEquipment(StartingKit& kit, const FighterSpec& wanted) {
+    if (wanted.weapon) {
+        const bool bare = *wanted.weapon == kBareHands;
+        kit.weapon = *wanted.weapon;
+        kit.equippedKind = bare ? kFist : FindWeapon(*wanted.weapon)->kind;
         ReplaceMarkedEntry(kit.items, kWeaponMark, bare ? std::string() : kit.weapon,
                            WeaponItemCode(kit.equippedKind));
     }
-    if (spec.accessory) {
-        kit.accessory = *spec.accessory;
+    if (wanted.accessory) {
+        kit.accessory = *wanted.accessory;
         ReplaceMarkedEntry(kit.items, kAccessoryMark, kit.accessory, kItemAccessory);
     }
 }
 
-void BuildPreviewFighter(Game& game, const FighterSpec& spec) {
+void BuildPreviewFighter(Game& game, const FighterSpec& wanted) {
     FighterTable& f = game.f;
     constexpr SlotIndex p = kPreviewSlot;
     // Named as a fighter file would be, so a name with a dot keeps it.
-    f.filePath[p] = spec.name + ".vk2";
-    f.redSum[p] = static_cast<std::int16_t>(spec.red);
-    f.greenSum[p] = static_cast<std::int16_t>(spec.green);
-    f.blueSum[p] = static_cast<std::int16_t>(spec.blue);
-    f.pictureWidth[p] = static_cast<std::int16_t>(spec.width);
-    f.pictureHeight[p] = static_cast<std::int16_t>(spec.height);
+    f.filePath[p] = wanted.name + ".vk2";
+    f.redSum[p] = static_cast<std::int16_t>(wanted.red);
+    f.greenSum[p] = static_cast<std::int16_t>(wanted.green);
+    f.blueSum[p] = static_cast<std::int16_t>(wanted.blue);
+    f.pictureWidth[p] = static_cast<std::int16_t>(wanted.width);
+    f.pictureHeight[p] = static_cast<std::int16_t>(wanted.height);
     f.digitCode[p] =
-        spec.digits.value_or(MakeDigitCode(spec.red, spec.green, spec.blue, spec.width, spec.height));
+        wanted.digits.value_or(MakeDigitCode(wanted.red, wanted.green, wanted.blue, wanted.width, wanted.height));
     f.element[p] =
-        static_cast<std::uint8_t>(spec.element.value_or(ElementFromSums(spec.red, spec.green, spec.blue)));
-    f.level[p] = static_cast<std::uint8_t>(spec.level.value_or(LevelFromCode(f.digitCode[p])));
+        static_cast<std::uint8_t>(wanted.element.value_or(ElementFromSums(wanted.red, wanted.green, wanted.blue)));
+    f.level[p] = static_cast<std::uint8_t>(wanted.level.value_or(LevelFromCode(f.digitCode[p])));
     StartingKit kit =
-        DeriveStartingKit(f.digitCode[p], f.element[p], f.level[p], spec.green, game.herbOption());
+        DeriveStartingKit(f.digitCode[p], f.element[p], f.level[p], wanted.green, game.herbOption());
     const bool medalGiven = kit.accessory == kMedal;
-    GiveEquipment(kit, spec);
+    GiveEquipment(kit, wanted);
     StoreStartingKit(game, kit);
     // Putting the medal on or taking it off changes the proficiencies as it does in battle.
     if ((kit.accessory == kMedal) != medalGiven) RecomputeProficiency(game, p);
@@ -176,9 +176,9 @@ void FighterCommand(Script& script, const Words& words) {
     RequireWords(words, 2, 2 + kFighterKeys.size(), "fighter SLOT front|back|auto key=value...");
     const SlotIndex slot = ParseSlot(words[0], kLastBattleSlot);
     const std::optional<int> row = ParseRow(words[1]);
-    FighterSpec spec;
-    for (std::size_t i = 2; i < words.size(); ++i) ApplyFighterKey(spec, words[i]);
-    BuildPreviewFighter(script.game, spec);
+    FighterSpec wanted;
+    for (std::size_t i = 2; i < words.size(); ++i) ApplyFighterKey(wanted, words[i]);
+    BuildPreviewFighter(script.game, wanted);
     EnterPreview(script.game, slot, row);
 }
 

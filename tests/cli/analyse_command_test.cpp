@@ -33,14 +33,14 @@ std::vector<ordered_json> JsonLines(const std::string& text) {
 
 // A small RGB picture of one colour.
 std::string SolidPng(const test::TempDir& dir, const std::string& name, Colour c, int w = 8, int h = 6) {
-    test::PngSpec spec;
-    spec.width = w;
-    spec.height = h;
+    test::PngSpec layout;
+    layout.width = w;
+    layout.height = h;
     for (int i = 0; i < w * h; ++i)
-        spec.rows.insert(spec.rows.end(), {static_cast<std::uint8_t>(RedOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
+        layout.rows.insert(layout.rows.end(), {static_cast<std::uint8_t>(RedOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
                                            static_cast<std::uint8_t>(BlueOf(c))});
     const std::string path = dir.file(name);
-    test::WritePng(path, spec);
+    test::WritePng(path, layout);
     return path;
 }
 

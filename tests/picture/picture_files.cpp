@@ -34,26 +34,26 @@ class PngWriter {
     png_infop info_;
 };
 
-std::vector<png_color> PaletteOf(const PngSpec& spec) {
+std::vector<png_color> PaletteOf(const PngSpec& layout) {
     std::vector<png_color> colours;
-    for (Colour c : spec.palette)
+    for (Colour c : layout.palette)
         colours.push_back({static_cast<png_byte>(RedOf(c)), static_cast<png_byte>(GreenOf(c)),
                            static_cast<png_byte>(BlueOf(c))});
     return colours;
 }
 
 // Owns nothing, so that a libpng error can leave it.
-void SetHeader(const PngWriter& writer, const PngSpec& spec, std::vector<png_color>& palette) {
-    png_set_IHDR(writer.png(), writer.info(), spec.width, spec.height, spec.bitDepth, spec.colourType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+void SetHeader(const PngWriter& writer, const PngSpec& layout, std::vector<png_color>& palette) {
+    png_set_IHDR(writer.png(), writer.info(), layout.width, layout.height, layout.bitDepth, layout.colourType,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     if (!palette.empty())
         png_set_PLTE(writer.png(), writer.info(), palette.data(), static_cast<int>(palette.size()));
-    if (!spec.paletteAlpha.empty())
-        png_set_tRNS(writer.png(), writer.info(), spec.paletteAlpha.data(),
-                     static_cast<int>(spec.paletteAlpha.size()), nullptr);
-    if (spec.transparentColour) {
-        png_set_tRNS(writer.png(), writer.info(), nullptr, 0, &*spec.transparentColour);
+    if (!layout.paletteAlpha.empty())
+        png_set_tRNS(writer.png(), writer.info(), layout.paletteAlpha.data(),
+                     static_cast<int>(layout.paletteAlpha.size()), nullptr);
+    if (layout.transparentColour) {
+        png_set_tRNS(writer.png(), writer.info(), nullptr, 0, &*layout.transparentColour);
     }
 }
 
@@ -106,17 +106,17 @@ void PutBmpFileHeader(std::vector<std::uint8_t>& out, std::uint32_t fileSize, st
 
 } // namespace
 
-void WritePng(const std::string& path, const PngSpec& spec) {
+void WritePng(const std::string& path, const PngSpec& layout) {
     PngWriter writer(path);
-    std::vector<png_color> palette = PaletteOf(spec);
+    std::vector<png_color> palette = PaletteOf(layout);
     if (setjmp(png_jmpbuf(writer.png()))) throw std::runtime_error("libpng could not write " + path);
-    SetHeader(writer, spec, palette);
+    SetHeader(writer, layout, palette);
     png_write_info(writer.png(), writer.info());
     const int passes = png_set_interlace_handling(writer.png());
-    const std::size_t rowBytes = spec.rows.size() / static_cast<std::size_t>(spec.height);
+    const std::size_t rowBytes = layout.rows.size() / static_cast<std::size_t>(layout.height);
     for (int pass = 0; pass < passes; ++pass)
-        for (int y = 0; y < spec.height; ++y)
-            png_write_row(writer.png(), spec.rows.data() + static_cast<std::size_t>(y) * rowBytes);
+        for (int y = 0; y < layout.height; ++y)
+            png_write_row(writer.png(), layout.rows.data() + static_cast<std::size_t>(y) * rowBytes);
     png_write_end(writer.png(), nullptr);
 }
 

@@ -24,7 +24,7 @@ struct PngSpec {
     std::optional<png_color_16> transparentColour{}; // tRNS for a grey or RGB picture
 };
 
-void WritePng(const std::string& path, const PngSpec& spec);
+void WritePng(const std::string& path, const PngSpec& layout);
 // Only the signature and the header chunk, as at the start of a picture of the given size.
 void WritePngHeader(const std::string& path, std::uint32_t width, std::uint32_t height);
 

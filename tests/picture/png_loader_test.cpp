@@ -14,7 +14,7 @@ using test::PngSpec;
 
 struct ColourTypeCase {
     const char* name;
-    PngSpec spec;
+    PngSpec layout;
     std::vector<Colour> expected;
 };
 
@@ -100,29 +100,29 @@ TEST(PngLoader, EveryColourTypeComesBackAsTheFilesRgb) {
     for (const ColourTypeCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = dir.file("picture.png");
-        test::WritePng(path, c.spec);
+        test::WritePng(path, c.layout);
         const LoadedPicture picture = LoadPicture(path);
         ASSERT_EQ(picture.status, Status::Ok) << picture.error;
-        EXPECT_EQ(picture.width, c.spec.width);
-        EXPECT_EQ(picture.height, c.spec.height);
+        EXPECT_EQ(picture.width, c.layout.width);
+        EXPECT_EQ(picture.height, c.layout.height);
         EXPECT_EQ(PixelsOf(picture), c.expected);
     }
 }
 
 TEST(PngLoader, InterlacedPictureGivesTheSamePixels) {
-    PngSpec spec{.width = 13, .height = 11};
+    PngSpec layout{.width = 13, .height = 11};
     std::vector<Colour> written;
-    for (int y = 0; y < spec.height; ++y)
-        for (int x = 0; x < spec.width; ++x) {
+    for (int y = 0; y < layout.height; ++y)
+        for (int x = 0; x < layout.width; ++x) {
             const Colour c = Rgb(x * 19, y * 23, (x * y) % 256);
             written.push_back(c);
-            spec.rows.insert(spec.rows.end(),
+            layout.rows.insert(layout.rows.end(),
                              {static_cast<std::uint8_t>(RedOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
                               static_cast<std::uint8_t>(BlueOf(c))});
         }
-    spec.interlaced = true;
+    layout.interlaced = true;
     test::TempDir dir;
-    test::WritePng(dir.file("interlaced.png"), spec);
+    test::WritePng(dir.file("interlaced.png"), layout);
 
     const LoadedPicture picture = LoadPicture(dir.file("interlaced.png"));
     ASSERT_EQ(picture.status, Status::Ok) << picture.error;
@@ -131,13 +131,13 @@ TEST(PngLoader, InterlacedPictureGivesTheSamePixels) {
 
 // A 16 x 16 gradient, large enough to have several filter rows and a real compressed stream.
 std::vector<std::uint8_t> GradientPngBytes(const test::TempDir& dir) {
-    PngSpec spec{.width = 16, .height = 16};
+    PngSpec layout{.width = 16, .height = 16};
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            spec.rows.insert(spec.rows.end(),
+            layout.rows.insert(layout.rows.end(),
                              {static_cast<std::uint8_t>(x * 16), static_cast<std::uint8_t>(y * 16),
                               static_cast<std::uint8_t>(x ^ y)});
-    test::WritePng(dir.file("whole.png"), spec);
+    test::WritePng(dir.file("whole.png"), layout);
     return test::ReadBytes(dir.file("whole.png"));
 }
 
@@ -176,11 +176,11 @@ TEST(PngLoader, DamagedFilesFailWithAReason) {
 
 TEST(PngLoader, SidesUpTo5000AreAccepted) {
     // One bit a pixel keeps the file and the test's own buffer small.
-    PngSpec spec{.width = 5000, .height = 5000, .colourType = PNG_COLOR_TYPE_GRAY, .bitDepth = 1};
-    spec.rows.assign(5000 / 8 * 5000, 0xFF);
-    spec.rows.back() = 0xFE;
+    PngSpec layout{.width = 5000, .height = 5000, .colourType = PNG_COLOR_TYPE_GRAY, .bitDepth = 1};
+    layout.rows.assign(5000 / 8 * 5000, 0xFF);
+    layout.rows.back() = 0xFE;
     test::TempDir dir;
-    test::WritePng(dir.file("big.png"), spec);
+    test::WritePng(dir.file("big.png"), layout);
 
     const LoadedPicture picture = LoadPicture(dir.file("big.png"));
     ASSERT_EQ(picture.status, Status::Ok) << picture.error;
