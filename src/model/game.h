@@ -31,6 +31,8 @@ struct Game {
     std::uint8_t fieldEffectTurns = 0;
     // 1 while the battle music plays and is restarted whenever it stops.
     std::uint8_t musicPlaying = 0;
+    // The length the music device reported for the chosen music when it was opened.
+    std::int32_t musicLength = 0;
     // Where the music stood when the battle was paused.
     std::int32_t musicPausePosition = 0;
 
