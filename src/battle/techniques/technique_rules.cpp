@@ -67,4 +67,25 @@ void RemoveEntry(ListBox& list, int index) {
         --list.selected;
 }
 
+// Counter 40: 1 turns on its own side, 2-7 hands over to slot - 2; a master's 10-15 is covered
+// by slot - 10.
+void ForceBond(Game& game, SlotIndex master, SlotIndex target, Bond bond) {
+    constexpr int kAttackOwnSide = 1;
+    constexpr int kHandOverBase = 2;
+    constexpr int kCoveredBase = 10;
+    std::uint8_t& masterBond = game.f.counter(master, kBondCounter);
+    if (masterBond == target + kCoveredBase) masterBond = 0;
+    switch (bond) {
+    case Bond::HandOverEquipment:
+        game.f.counter(target, kBondCounter) = static_cast<std::uint8_t>(master + kHandOverBase);
+        break;
+    case Bond::CoverMaster:
+        masterBond = static_cast<std::uint8_t>(target + kCoveredBase);
+        break;
+    case Bond::AttackOwnSide:
+        game.f.counter(target, kBondCounter) = kAttackOwnSide;
+        break;
+    }
+}
+
 } // namespace vk2

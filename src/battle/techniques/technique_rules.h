@@ -3,6 +3,7 @@
 // instant-death charms, the spirit contest, and the command lists it cuts.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "form/controls.h"
@@ -43,5 +44,16 @@ std::string_view SelectedEntry(const ListBox& list);
 
 // Removes entry index; the selection stays on the entry it was on (none when that one goes).
 void RemoveEntry(ListBox& list, int index);
+
+// The bonds of obedience a master can force on a fighter (status counter 40).
+enum class Bond : std::uint8_t {
+    HandOverEquipment, // the bound fighter hands its equipment to the master
+    CoverMaster,       // the bound fighter takes the master's physical blows
+    AttackOwnSide,     // the bound fighter turns on its own side
+};
+
+// Binds target to master. A cover the target was giving the master ends first, so a fighter
+// never both covers its master and obeys another order of it.
+void ForceBond(Game& game, SlotIndex master, SlotIndex target, Bond bond);
 
 } // namespace vk2

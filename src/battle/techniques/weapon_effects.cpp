@@ -101,19 +101,17 @@ void TradeDefenseForSpirit(Game& game, const Hit& hit) {
     RecomputeStats(game, hit.target);
 }
 
-// The bond the slave maker forces, by its roll mod 3: the bound counter becomes base, plus the
-// other fighter's slot number when the bond names that fighter.
+// The bond the slave maker forces on the fighter it strikes, and the order it gives.
 struct BondOrder {
-    bool bindsActor;
-    int base;
-    bool plusOtherSlot;
+    Bond bond;
     std::string_view order;
 };
-//                                        bindsActor base plusOtherSlot order
+// By the roll mod 3; the wielder is the master.
+//                                   bond                       order
 constexpr std::array<BondOrder, 3> kBondOrders{{
-    {false, 2, true, "「装備品を私に捧げなさい」"},
-    {false, 1, false, "「仲間を攻撃しなさい」"},
-    {true, 10, true, "「私を守りなさい」"},
+    {Bond::HandOverEquipment, "「装備品を私に捧げなさい」"},
+    {Bond::AttackOwnSide, "「仲間を攻撃しなさい」"},
+    {Bond::CoverMaster, "「私を守りなさい」"},
 }};
 
 void Enslave(Game& game, const Hit& hit) {
@@ -124,13 +122,8 @@ void Enslave(Game& game, const Hit& hit) {
     if (!binds) return;
     // The handkerchief invites the most obedient bond.
     const int r = handkerchief ? 0 : hit.r;
-    std::uint8_t& actorBond = game.f.counter(hit.actor, kBondCounter);
-    if (actorBond == hit.target + 10) actorBond = 0;
     const BondOrder& order = kBondOrders[At(r % 3)];
-    const SlotIndex bound = order.bindsActor ? hit.actor : hit.target;
-    const SlotIndex other = order.bindsActor ? hit.target : hit.actor;
-    game.f.counter(bound, kBondCounter) =
-        static_cast<std::uint8_t>(order.base + (order.plusOtherSlot ? other : 0));
+    ForceBond(game, hit.actor, hit.target, order.bond);
     AppendLine(game, hit.target, order.order);
 }
 
