@@ -3,10 +3,9 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-image-formats-plugins
   libpng-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libfluidsynth-dev fluid-soundfont-gm
-  fonts-noto-cjk xvfb xauth
+  fonts-noto-cjk
 )
 missing=()
 for p in "${packages[@]}"; do

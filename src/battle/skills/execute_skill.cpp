@@ -8,6 +8,7 @@
 #include "battle/skills/barriers.h"
 #include "battle/skills/field_effects.h"
 #include "battle/skills/healing.h"
+#include "battle/skills/item_handling.h"
 #include "battle/skills/stances.h"
 #include "battle/techniques/execute_technique.h"
 #include "model/game.h"
@@ -18,9 +19,9 @@ namespace {
 
 // The skill families, each a table of its own keys.
 std::span<const std::span<const KeyHandler>> SkillFamilies() {
-    static const std::array<std::span<const KeyHandler>, 6> families{
-        AttackMagic(),    HealingHandlers(),    BarrierHandlers(),
-        StanceHandlers(), AfflictionHandlers(), FieldEffectHandlers()};
+    static const std::array<std::span<const KeyHandler>, 7> families{
+        AttackMagic(),        HealingHandlers(),     BarrierHandlers(),     StanceHandlers(),
+        AfflictionHandlers(), FieldEffectHandlers(), ItemHandlingHandlers()};
     return families;
 }
 

@@ -10,6 +10,7 @@
 #include "battle/techniques/ailment_techniques.h"
 #include "battle/techniques/alterations.h"
 #include "battle/techniques/breaks.h"
+#include "battle/techniques/curses.h"
 #include "battle/techniques/finishing_moves.h"
 #include "battle/techniques/gifts.h"
 #include "battle/techniques/strikes.h"
@@ -123,9 +124,10 @@ void SelectLuckyMove(Game& game, SlotIndex actor, SlotIndex target) {
 // their own keys by SelectFinishingMove even while no family carries them out yet: such a key
 // simply finds no handler here.
 std::span<const std::span<const KeyHandler>> TechniqueFamilies() {
-    static const std::array<std::span<const KeyHandler>, 6> families{
+    static const std::array<std::span<const KeyHandler>, 7> families{
         StrikeHandlers(), FinishingMoveHandlers(), AilmentTechniqueHandlers(),
-        BreakHandlers(),  AlterationHandlers(),    GiftHandlers()};
+        BreakHandlers(),  AlterationHandlers(),    GiftHandlers(),
+        CurseHandlers()};
     return families;
 }
 
