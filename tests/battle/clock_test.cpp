@@ -391,9 +391,10 @@ TEST_F(ClockTest, AnOrderToHandOverNothingIsBroken) {
 TEST_F(ClockTest, AnOrderToHandOverGivesTheAccessoryBeforeTheWeapon) {
     struct Case {
         const char* accessory;
-        int handedEntry;
+        const char* handed; // the entry that leaves the giver's bag
+        const char* kept;   // the equipment that stays
     };
-    for (const Case& c : {Case{"銀の指輪", 2}, Case{"", 1}}) {
+    for (const Case& c : {Case{"銀の指輪", "★銀の指輪", "◆木の棒"}, Case{"", "◆木の棒", "★銀の指輪"}}) {
         Enter(1, 0, 1001);
         Enter(3, 0);
         f.accessory[1] = c.accessory;
@@ -401,6 +402,7 @@ TEST_F(ClockTest, AnOrderToHandOverGivesTheAccessoryBeforeTheWeapon) {
         game.form.Item[1].add("薬草", 0);
         game.form.Item[1].add("◆木の棒", 10);
         game.form.Item[1].add("★銀の指輪", 3);
+        game.form.Item[3].clear();
         Counter(1, kBondCounter) = 2 + 3;
         game.phase = kPhaseClockRuns;
         // The hand-over is clicked at once and carried out with its rolls.
@@ -409,9 +411,10 @@ TEST_F(ClockTest, AnOrderToHandOverGivesTheAccessoryBeforeTheWeapon) {
         BattleClockTick(game);
 
         EXPECT_LT(game.phase, kPhaseTurn) << c.accessory;
-        EXPECT_EQ(game.form.Command[1].selected, game.form.Command[1].count() - 3) << c.accessory;
-        EXPECT_EQ(game.form.Item[1].selected, c.handedEntry) << c.accessory;
         EXPECT_EQ(game.targetSlot, 3) << c.accessory;
+        EXPECT_EQ(game.form.Item[1].find(c.handed), -1) << c.accessory;
+        EXPECT_GE(game.form.Item[1].find(c.kept), 0) << c.accessory;
+        EXPECT_EQ(game.form.Item[3].count(), 1) << c.accessory;
     }
 }
 
