@@ -8,6 +8,7 @@
 #include "battle/boxes.h"
 #include "battle/counters.h"
 #include "battle/messages.h"
+#include "battle/skills/skill_rules.h"
 #include "core/colour.h"
 #include "core/numbers.h"
 #include "core/text.h"
@@ -24,7 +25,6 @@ inline constexpr int kHeadbandLuckyFrom = 5;
 // Counters 42 (death contract) and 43 (testament) outlive the fall; they are settled afterwards.
 inline constexpr int kLastResetBeforeFall = kAdrenalineCounter;
 inline constexpr int kFirstResetAfterFall = kNoElementStanceCounter;
-inline constexpr std::uint8_t kNotSeparated = 3;
 inline constexpr int kTestamentHpPerPoint = 50;
 
 inline constexpr int kLevelUpPauseMs = 300;
@@ -102,15 +102,6 @@ void LevelUpFrom(Game& game, SlotIndex actor, SlotIndex fallen) {
     game.platform.pause(kLevelUpPauseMs);
 }
 
-// A technique that hid the side's other members ends when one of them falls.
-void BringSeparatedBack(Game& game, SlotIndex fallen) {
-    const int side = SideOf(fallen);
-    if (game.separatedMember[At(side)] >= kNotSeparated) return;
-    for (SlotIndex s = 3 * side; s <= SideLast(game, 3 * side); ++s)
-        if (game.form.ViewFrame[At(s)].borderStyle == 0) game.form.ViewUnder[At(s)].visible = true;
-    game.separatedMember[At(side)] = kNotSeparated;
-}
-
 void SettleDeathContract(Game& game, SlotIndex actor, SlotIndex target, SlotIndex fallen) {
     std::uint8_t& contract = game.f.counter(fallen, kDeathContractCounter);
     if (contract == 0) return;
@@ -157,7 +148,7 @@ void ResolveFalls(Game& game, SlotIndex actor, SlotIndex target) {
     game.platform.pause(kFallPauseMs);
     for (SlotIndex f = 0; f < kBattleSlots; ++f) {
         if (!ShowsFallenLine(game, f)) continue;
-        BringSeparatedBack(game, f);
+        EndSeparation(game, f);
         SettleDeathContract(game, actor, target, f);
         ReviveByTestament(game, f);
     }

@@ -207,7 +207,6 @@ bool OutlastsDispel(int k) {
 
 constexpr int kProtectedBySlotBase = 10;
 constexpr int kOwnLevelBelow = 10;
-constexpr std::uint8_t kNotSeparated = 3;
 constexpr Colour kWindowColour = kWhite;
 
 void ClearMagicCounters(Game& game, SlotIndex t) {
@@ -241,14 +240,6 @@ void RestoreOwnNature(Game& game, SlotIndex t) {
     }
     ApplyEquipment(game, t, kEquipRefresh);
     RefreshStatusIconVisibility(game, t);
-}
-
-// A separation holds no magic of its own once dispelled: the side's standing members return,
-// though the separation itself is still on record.
-void ShowSeparatedMembers(Game& game, SlotIndex t) {
-    if (game.separatedMember[SideOf(t)] >= kNotSeparated) return;
-    for (SlotIndex s = SideBase(t); s <= SideLast(game, t); ++s)
-        if (game.form.ViewFrame[At(s)].borderStyle == 0) game.form.ViewUnder[At(s)].visible = true;
 }
 
 void Dispel(Game& game, Action& action) {

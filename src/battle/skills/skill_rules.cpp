@@ -127,4 +127,16 @@ bool StrikeConnected(const Game& game, SlotIndex target) {
     return !EndsWith(box, kMissEnd) && !EndsWith(box, kBlockedEnd);
 }
 
+void ShowSeparatedMembers(Game& game, SlotIndex slot) {
+    if (game.separatedMember[SideOf(slot)] >= kNotSeparated) return;
+    for (SlotIndex s = SideBase(slot); s <= SideLast(game, slot); ++s)
+        if (game.form.ViewFrame[static_cast<std::size_t>(s)].borderStyle == 0)
+            game.form.ViewUnder[static_cast<std::size_t>(s)].visible = true;
+}
+
+void EndSeparation(Game& game, SlotIndex slot) {
+    ShowSeparatedMembers(game, slot);
+    game.separatedMember[SideOf(slot)] = kNotSeparated;
+}
+
 } // namespace vk2

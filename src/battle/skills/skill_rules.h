@@ -113,4 +113,13 @@ int DrawIndex(Game& game, int n);
 // After a strike: false when the target's box ends in a miss or in a blocked strike.
 bool StrikeConnected(const Game& game, SlotIndex target);
 
+// separatedMember of a side none of whose members is kept apart.
+inline constexpr std::uint8_t kNotSeparated = 3;
+
+// While a technique keeps one member of a side apart, the others are hidden. These bring back every
+// standing member of the slot's side: Show... keeps the separation on record (a dispel), End...
+// also clears it (a member fell or left). Nothing happens when the side is not separated.
+void ShowSeparatedMembers(Game& game, SlotIndex slot);
+void EndSeparation(Game& game, SlotIndex slot);
+
 } // namespace vk2

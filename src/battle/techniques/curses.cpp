@@ -261,7 +261,6 @@ constexpr std::array<KeyHandler, 6> kCurseHandlers{{
 
 // --- Withdrawal ---------------------------------------------------------------------------------
 
-constexpr std::uint8_t kNotSeparated = 3;
 constexpr std::array<const char*, 3> kSlotMenus{"mnuSave", "mnuRecover", "mnuClose"};
 
 // The side panels fold back to their command lists and close.
@@ -302,15 +301,6 @@ void ForgetSlot(Game& game, SlotIndex s) {
     f.timeGauge[At(s)] = 0;
     f.learnedCount[At(s)] = 0;
     game.form.Chara[At(s)].caption.clear();
-}
-
-// Members a technique had hidden come back once one of them leaves.
-void EndSeparation(Game& game, SlotIndex s) {
-    const int side = SideOf(s);
-    if (game.separatedMember[At(side)] >= kNotSeparated) return;
-    for (SlotIndex member = SideBase(s); member <= SideLast(game, s); ++member)
-        if (game.form.ViewFrame[At(member)].borderStyle == 0) game.form.ViewUnder[At(member)].visible = true;
-    game.separatedMember[At(side)] = kNotSeparated;
 }
 
 } // namespace
